@@ -1,0 +1,85 @@
+#pragma once
+// The editor's window onto the platform. The Qt shell implements it; tests use
+// a fake that records calls and answers questions from a script. Everything is
+// addressed by the names and keys the user interface is built from: status-bar
+// panel keys ("Mode", "Zoom", ...), toolbar button keys ("AddSpace", ...),
+// menu item names ("MnuAutoTagSpaces", "MnuRecentTrack(0)", "MnuDetail(2)", ...)
+// and control names ("SpacePropCombo", "SpacePosTxt", ...).
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/Track.h"
+
+namespace td {
+
+enum class MsgButtons { OK, YesNo, YesNoCancel };
+enum class MsgIcon { None, Question, Exclamation, Information, Critical };
+enum class MsgAnswer { OK, Yes, No, Cancel };
+
+enum class FileDialogKind { Open, Save };
+
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // Modal message box; returns the button the author chose.
+    virtual MsgAnswer MessageBox(const std::string& text, const std::string& title,
+                                 MsgButtons buttons, MsgIcon icon) = 0;
+    // File dialog with the track filter, starting at `startPath` (a folder or
+    // a file); empty optional when cancelled.
+    virtual std::optional<std::string> FileDialog(FileDialogKind kind,
+                                                  const std::string& startPath) = 0;
+    // Colour dialog preset to `initial`; empty optional when cancelled.
+    virtual std::optional<Colour> ColorDialog(Colour initial) = 0;
+
+    // Status bar panels by key.
+    virtual void SetPanelText(const std::string& key, const std::string& text) = 0;
+
+    // Toolbar buttons by key (main and polygon toolbar).
+    virtual void SetButtonEnabled(const std::string& key, bool enabled) = 0;
+    virtual void SetButtonVisible(const std::string& key, bool visible) = 0;
+    virtual void SetButtonPressed(const std::string& key, bool pressed) = 0;
+
+    // Menu items by name.
+    virtual void SetMenuEnabled(const std::string& name, bool enabled) = 0;
+    virtual void SetMenuChecked(const std::string& name, bool checked) = 0;
+    virtual void SetMenuCaption(const std::string& name, const std::string& caption) = 0;
+    virtual void SetMenuVisible(const std::string& name, bool visible) = 0;
+
+    // Property-panel controls by name: visibility, enabled state, text of a
+    // text box and selected entry of a combo box.
+    virtual void SetControlVisible(const std::string& name, bool visible) = 0;
+    virtual void SetControlEnabled(const std::string& name, bool enabled) = 0;
+    virtual void SetControlText(const std::string& name, const std::string& text) = 0;
+    virtual void SetComboIndex(const std::string& name, int index) = 0;
+
+    // Pointer image over the drawing area: a mode key ("RotateSpace",
+    // "EditPolyVertex", ...) or one of "Arrow", "SizeAll", "SizeNS", "SizeWE".
+    virtual void SetPointer(const std::string& key) = 0;
+
+    // Makes the drawing area, the main toolbar and the status bar visible.
+    virtual void ShowEditingArea() = 0;
+    virtual void SetWindowTitle(const std::string& title) = 0;
+
+    // Dialogs owned by the shell.
+    virtual void ShowCornerProperties() = 0;
+    virtual void ShowTrackInfo() = 0;
+
+    // Recent tracks: the shell keeps the list in its settings store.
+    virtual std::vector<std::string> RecentTracks() = 0;
+    virtual void AddRecentTrack(const std::string& path) = 0;
+
+    // Starts the one-minute autosave timer (a second call does nothing).
+    virtual void StartAutosaveTimer() = 0;
+
+    // The "Tracks" folder beside the program (created when missing).
+    virtual std::string TracksFolder() = 0;
+
+    // Pops up a context menu ("MnuCorner", "MnuPoly", "MnuVertex") at the
+    // pointer; the chosen item comes back as a command through the editor.
+    virtual void PopupMenu(const std::string& name) = 0;
+};
+
+} // namespace td
