@@ -1,0 +1,63 @@
+#pragma once
+// One input to the editor. Every toolbar button, menu item, key press, mouse
+// event, property-panel change and timer tick reaches the editor as a Command
+// through Editor::Dispatch.
+
+#include <string>
+
+namespace td {
+
+enum class CommandKind {
+    Button,    // toolbar button: key = button key ("AddSpace", "GridFine", ...)
+    Menu,      // menu item: key = item name ("MnuOpen", "MnuDetail(3)", "MnuRecentTrack(0)")
+    KeyDown,   // keyCode = virtual-key code, shift = modifier mask
+    KeyUp,
+    MouseDown, // button (1 left, 2 right), shift mask (1 Shift, 2 Ctrl, 4 Alt), x/y in twips
+    MouseMove,
+    MouseUp,
+    DblClick,
+    PanelText,  // a property text box changed: key = control name, text = new text
+    PanelCombo, // a property combo box changed: key = control name, index = entry
+    AutosaveTick,
+};
+
+struct Command {
+    CommandKind kind = CommandKind::Button;
+    std::string key;
+    std::string text;
+    int index = 0;
+    int keyCode = 0;
+    int button = 0;
+    int shift = 0;
+    float x = 0.0f;
+    float y = 0.0f;
+
+    static Command Button(std::string k) { return {CommandKind::Button, std::move(k)}; }
+    static Command Menu(std::string k) { return {CommandKind::Menu, std::move(k)}; }
+    static Command Key(CommandKind kind, int code, int shift) {
+        Command c{kind};
+        c.keyCode = code;
+        c.shift = shift;
+        return c;
+    }
+    static Command Mouse(CommandKind kind, int button, int shift, float x, float y) {
+        Command c{kind};
+        c.button = button;
+        c.shift = shift;
+        c.x = x;
+        c.y = y;
+        return c;
+    }
+    static Command Text(std::string control, std::string t) {
+        Command c{CommandKind::PanelText, std::move(control)};
+        c.text = std::move(t);
+        return c;
+    }
+    static Command Combo(std::string control, int i) {
+        Command c{CommandKind::PanelCombo, std::move(control)};
+        c.index = i;
+        return c;
+    }
+};
+
+} // namespace td
