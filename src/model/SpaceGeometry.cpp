@@ -25,25 +25,20 @@ void RotatePoint(float& x, float& y, std::int16_t angle, float cx, float cy) {
     y = ny;
 }
 
-void ComputeOutline(PointF (&pts)[5], std::int16_t rotation, float scale) {
+void ComputeOutline(std::array<PointF, 5>& pts, std::int16_t rotation, float scale) {
     const float cx = pts[0].x;
     const float cy = pts[0].y;
     const float h = scale * SpaceHalfLength;
     const float w = SpaceHalfWidth;
     const PointF corners[4] = {{cx - h, cy - w}, {cx + h, cy - w}, {cx + h, cy + w}, {cx - h, cy + w}};
     for (int i = 0; i < 4; ++i) {
-        pts[i + 1].x = static_cast<float>(RotateX(corners[i].x, corners[i].y, rotation, cx, cy));
-        pts[i + 1].y = static_cast<float>(RotateY(corners[i].x, corners[i].y, rotation, cx, cy));
+        pts[static_cast<size_t>(i) + 1].x = static_cast<float>(RotateX(corners[i].x, corners[i].y, rotation, cx, cy));
+        pts[static_cast<size_t>(i) + 1].y = static_cast<float>(RotateY(corners[i].x, corners[i].y, rotation, cx, cy));
     }
 }
 
 void ComputeSpaceOutline(Space& space) {
-    PointF pts[5];
-    for (int i = 0; i < 5; ++i)
-        pts[i] = space.Pt[static_cast<size_t>(i)];
-    ComputeOutline(pts, space.Rotation, space.Scale);
-    for (int i = 1; i < 5; ++i)
-        space.Pt[static_cast<size_t>(i)] = pts[i];
+    ComputeOutline(space.Pt, space.Rotation, space.Scale);
 }
 
 void ComputeSpaceOutline(Track& track, int lane, int index) {

@@ -2,6 +2,7 @@
 // Rotation convention and the outline of a space. A positive angle turns +X
 // towards +Y, which is clockwise on the screen because world Y points down.
 
+#include <array>
 #include <cstdint>
 
 #include "model/Track.h"
@@ -20,7 +21,7 @@ void RotatePoint(float& x, float& y, std::int16_t angle, float cx, float cy);
 void ComputeSpaceOutline(Space& space);
 void ComputeSpaceOutline(Track& track, int lane, int index);
 // Same rule for a free set of five points (the current space's working copy).
-void ComputeOutline(PointF (&pts)[5], std::int16_t rotation, float scale);
+void ComputeOutline(std::array<PointF, 5>& pts, std::int16_t rotation, float scale);
 
 double TriangleArea(float xa, float ya, float xb, float yb, float xc, float yc);
 // True when p lies strictly inside the quad P1..P4 given clockwise on screen.
