@@ -4,6 +4,7 @@
 // through Editor::Dispatch.
 
 #include <string>
+#include <utility>
 
 namespace td {
 
@@ -32,16 +33,23 @@ struct Command {
     float x = 0.0f;
     float y = 0.0f;
 
-    static Command Button(std::string k) { return {CommandKind::Button, std::move(k)}; }
-    static Command Menu(std::string k) { return {CommandKind::Menu, std::move(k)}; }
+    static Command Make(CommandKind kind, std::string k = {}) {
+        Command c;
+        c.kind = kind;
+        c.key = std::move(k);
+        return c;
+    }
+    static Command Button(std::string k) { return Make(CommandKind::Button, std::move(k)); }
+    static Command Menu(std::string k) { return Make(CommandKind::Menu, std::move(k)); }
+    static Command Tick() { return Make(CommandKind::AutosaveTick); }
     static Command Key(CommandKind kind, int code, int shift) {
-        Command c{kind};
+        Command c = Make(kind);
         c.keyCode = code;
         c.shift = shift;
         return c;
     }
     static Command Mouse(CommandKind kind, int button, int shift, float x, float y) {
-        Command c{kind};
+        Command c = Make(kind);
         c.button = button;
         c.shift = shift;
         c.x = x;
@@ -49,12 +57,12 @@ struct Command {
         return c;
     }
     static Command Text(std::string control, std::string t) {
-        Command c{CommandKind::PanelText, std::move(control)};
+        Command c = Make(CommandKind::PanelText, std::move(control));
         c.text = std::move(t);
         return c;
     }
     static Command Combo(std::string control, int i) {
-        Command c{CommandKind::PanelCombo, std::move(control)};
+        Command c = Make(CommandKind::PanelCombo, std::move(control));
         c.index = i;
         return c;
     }

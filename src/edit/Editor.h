@@ -3,6 +3,9 @@
 // options, and the one place every command goes through (Dispatch). It talks
 // to the platform only through Host and draws only through Surface.
 
+#include <array>
+#include <cstdint>
+#include <map>
 #include <string>
 
 #include "edit/Command.h"
@@ -30,6 +33,41 @@ struct EditorSettings {
     bool DrawWorldCOR = true;
 };
 
+// Virtual-key codes the editor binds.
+namespace VK {
+constexpr int Enter = 13;
+constexpr int Shift = 16;
+constexpr int SpaceBar = 32;
+constexpr int Left = 37;
+constexpr int Up = 38;
+constexpr int Right = 39;
+constexpr int Down = 40;
+constexpr int A = 65;
+constexpr int C = 67;
+constexpr int D = 68;
+constexpr int F = 70;
+constexpr int H = 72;
+constexpr int L = 76;
+constexpr int N = 78;
+constexpr int O = 79;
+constexpr int P = 80;
+constexpr int R = 82;
+constexpr int S = 83;
+constexpr int NumPlus = 107;
+constexpr int NumMinus = 109;
+constexpr int F5 = 116;
+constexpr int Plus = 187;
+constexpr int Minus = 189;
+} // namespace VK
+
+// Modifier mask bits of key and mouse commands.
+constexpr int MaskShift = 1;
+constexpr int MaskCtrl = 2;
+constexpr int MaskAlt = 4;
+
+// File name of the autosave file inside the host's "Tracks" folder.
+inline constexpr const char* AutosaveFileName = "autosave.tmp";
+
 class Editor {
 public:
     Editor(Host& host, Surface& surface);
@@ -41,10 +79,15 @@ public:
     // recent tracks, reset, command-line track), in that order.
     void Startup(const EditorSettings& settings, const std::string& commandLine);
     EditorSettings CurrentSettings() const;
+    // The main window was activated.
+    void Activated();
 
     // Asks about unsaved changes when there are any; false when the author
     // cancelled (the caller must then not go on).
     bool ConfirmDiscard();
+    // True when the track differs from what was last loaded from or saved to
+    // its own file (for a new track: from the template as created).
+    bool HasUnsavedChanges() const;
 
     // The drawing area changed size (twips) or visibility.
     void SetArea(float widthTwips, float heightTwips, bool visible);
@@ -53,6 +96,54 @@ public:
     void QuickRedraw();
 
     Scene MakeScene();
+
+    // ---- track life: new, open, save, autosave (FileCommands.cpp, EditorReset.cpp)
+    void NewTrack(bool fourLanes);
+    void ResetEditor();
+    // The open dialog, then the chosen track; the dialog never proposes the
+    // autosave file.
+    void OpenWithDialog();
+    // Saves to the track's own file, asking for one when it has none.
+    void Save();
+    void SaveAs();
+    void OpenRecent(int index);
+    void AutosaveTick();
+    // Reads `path` into the track; false when the file could not be opened
+    // (the track is then unchanged).
+    bool LoadTrackFile(const std::string& path);
+    // Writes the track to `path`; a failure is reported and leaves the title,
+    // the recent list and the current path alone. Autosave failures are
+    // reported once until a save succeeds again.
+    bool SaveTrackFile(const std::string& path, bool autosave = false);
+    // True when the track has a file of its own (a path that is not the
+    // autosave file).
+    bool HasOwnFile() const;
+    void RefreshRecentTracks();
+    void UpdateTitle();
+    std::string AutosavePath();
+
+    // ---- the working copy and the status bar (Panels.cpp)
+    void LoadCurrentSpace();
+    void UpdateLanePanel();
+    void UpdateSpacePanels();
+    void UpdateToolbarState();
+
+    // ---- modes, grids and display options (Options.cpp)
+    void SetEditMode(const std::string& key);
+    void SelectGridButton(const std::string& key);
+    void ToggleDisplayOption(const std::string& menuName);
+    void ToggleFilled();
+    void SetDetailLevel(int level);
+    void ChooseBackColor();
+    void ZoomStep(float delta);
+    void PanStep(float dx, float dy);
+    void SetPrimarySpace();
+    // Selects entry `index` of the symbol list as if the author had.
+    void PickSymbolEntry(int index);
+
+    // ---- mirrors of widget state the editor's own decisions depend on
+    void EnableButton(const std::string& key, bool enabled);
+    bool ButtonEnabled(const std::string& key) const;
 
     Host& host;
     Surface& surface;
@@ -68,6 +159,41 @@ public:
     // False until the first new track or load.
     bool HasTrack = false;
     bool AreaVisible = true;
+
+    // Key of the grid button in force.
+    std::string GridKey = "GridMedium";
+    // Entry selected in the symbol list; new spaces take its symbol.
+    int SymbolEntry = 0;
+    // Ticks of the autosave timer counted towards the first save.
+    std::int16_t AutosaveTicks = 0;
+    // Captions of the recent-track entries; an entry once shown stays shown.
+    std::array<std::string, 5> RecentCaptions{};
+    std::array<bool, 5> RecentVisible{};
+    // How often the whole area was redrawn (RefreshView runs that drew).
+    int RefreshCount = 0;
+
+private:
+    void OnButton(const std::string& key);
+    void OnMenu(const std::string& name);
+    void OnKeyDown(int keyCode, int shift);
+    void OnKeyUp(int keyCode, int shift);
+    void OnPanelCombo(const std::string& control, int index);
+    void OnPanelText(const std::string& control, const std::string& text);
+
+    // The written form of the track with a fixed stamp, for change detection.
+    std::string WrittenForm() const;
+    void TakeSavedSnapshot();
+    // Save that asks for a path when the track has no file of its own.
+    bool SaveForDiscard();
+    void ReportSaveFailure(const std::string& path, const std::string& error);
+    void FollowLaneOrder(const std::string& curLaneName, const std::string& primaryLaneName);
+
+    std::map<std::string, bool> buttonEnabled_;
+    std::string savedText_;
+    bool autosaveFailureShown_ = false;
 };
+
+// The part of a path after its last "/" or "\".
+std::string FileNamePart(const std::string& path);
 
 } // namespace td

@@ -1,0 +1,137 @@
+// Start-up, new tracks and the editor reset that follows every new track and
+// every load.
+
+#include "edit/Editor.h"
+#include "edit/UiDefs.h"
+#include "model/Templates.h"
+#include "view/ViewOps.h"
+
+#include <cmath>
+
+namespace td {
+
+namespace {
+
+// Track menu items that need a track to work on.
+const char* const TrackMenus[] = {"MnuTrackInfo",    "MnuReorder",       "MnuAssignSeg",
+                                  "MnuClearTags",    "MnuStartingGrid",  "MnuSetBackColor",
+                                  "MnuCreateOutline", "MnuCenterTrack"};
+
+bool EndsWith(const std::string& text, const std::string& tail) {
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+} // namespace
+
+void Editor::Startup(const EditorSettings& settings, const std::string& commandLine) {
+    // A mode key the toolbar does not know falls back to the default mode.
+    const std::string mode = IsModeKey(settings.Mode) ? settings.Mode : EditorSettings{}.Mode;
+    EditMode = mode;
+    host.SetButtonPressed(mode, true);
+    host.SetPanelText("Mode", FindMainButton(mode)->description);
+
+    // Every view computation divides by the zoom.
+    view.Zoom = std::isfinite(settings.Zoom) && settings.Zoom > 0.0f ? settings.Zoom
+                                                                     : EditorSettings{}.Zoom;
+
+    const std::pair<const char*, bool> checks[] = {
+        {"MnuDrawAdjacent", settings.DrawAdjacent}, {"MnuDrawFlags", settings.DrawFlags},
+        {"MnuDrawNext", settings.DrawNext},         {"MnuDrawSpaceCOR", settings.DrawSpaceCOR},
+        {"MnuDrawSymbol", settings.DrawSymbol},     {"MnuDrawTrackVector", settings.DrawTrackVector},
+        {"MnuDrawWorldCOR", settings.DrawWorldCOR}};
+    for (const auto& [name, on] : checks)
+        host.SetMenuChecked(name, on);
+    display.DrawAdjacent = settings.DrawAdjacent;
+    display.DrawFlags = settings.DrawFlags;
+    display.DrawNext = settings.DrawNext;
+    display.DrawSpaceCOR = settings.DrawSpaceCOR;
+    display.DrawSymbol = settings.DrawSymbol;
+    display.DrawTrackVector = settings.DrawTrackVector;
+    display.DrawWorldCOR = settings.DrawWorldCOR;
+    // The caption names the mode a click switches to; polygons start filled.
+    display.Filled = true;
+    host.SetMenuCaption("MnuDrawFullDetail", CaptionDrawWireframe);
+
+    RefreshRecentTracks();
+    if (RecentVisible[0])
+        TrackPath = RecentCaptions[0];
+
+    ResetTrack(track, sel);
+    view.DetailLevel = 2;
+    view.CurrentGrid = GridMedium;
+    GridKey = "GridMedium";
+
+    std::string path = commandLine;
+    if (!path.empty() && path.front() == '"') {
+        path = path.size() >= 2 ? path.substr(1, path.size() - 2) : std::string();
+    }
+    if (EndsWith(path, ".trk")) {
+        TrackPath = path;
+        LoadTrackFile(path);
+    }
+}
+
+EditorSettings Editor::CurrentSettings() const {
+    EditorSettings s;
+    s.Mode = EditMode;
+    s.Zoom = view.Zoom;
+    s.DrawAdjacent = display.DrawAdjacent;
+    s.DrawFlags = display.DrawFlags;
+    s.DrawNext = display.DrawNext;
+    s.DrawSpaceCOR = display.DrawSpaceCOR;
+    s.DrawSymbol = display.DrawSymbol;
+    s.DrawTrackVector = display.DrawTrackVector;
+    s.DrawWorldCOR = display.DrawWorldCOR;
+    return s;
+}
+
+void Editor::Activated() {
+    // The grid button shown pressed is the grid in force (Medium at start).
+    host.SetButtonPressed(GridKey, true);
+}
+
+void Editor::NewTrack(bool fourLanes) {
+    BuildNewTrack3(track, sel);
+    if (fourLanes)
+        ConvertToFourLanes(track);
+    TrackPath.clear();
+    UpdateTitle();
+    ResetEditor();
+}
+
+void Editor::ResetEditor() {
+    sel.CurLane = 2;
+    sel.CurSpace = 0;
+    LoadCurrentSpace();
+
+    const auto& buttons = MainToolbar();
+    for (size_t i = AlwaysVisibleButtons; i < buttons.size(); ++i)
+        if (!buttons[i].key.empty())
+            host.SetButtonVisible(buttons[i].key, true);
+
+    UpdateToolbarState();
+
+    host.SetPanelText("Grid", FindMainButton("GridMedium")->description);
+    host.SetPanelText("Zoom", ZoomPanelText(view.Zoom));
+
+    UpdateLanePanel();
+    UpdateSpacePanels();
+
+    for (const char* name : TrackMenus)
+        host.SetMenuEnabled(name, true);
+    host.SetMenuEnabled("MnuAutoTagSpaces", false);
+
+    host.ShowEditingArea();
+    HasTrack = true;
+
+    CenterView(view);
+    RefreshView();
+
+    if (TrackPath.empty())
+        SaveTrackFile(AutosavePath(), true);
+
+    host.StartAutosaveTimer();
+    TakeSavedSnapshot();
+}
+
+} // namespace td

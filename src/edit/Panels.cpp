@@ -1,0 +1,159 @@
+// The working copy of the current space, the property panel, the status bar
+// and the enabled state of the toolbars.
+
+#include <cstdio>
+
+#include "edit/Editor.h"
+#include "edit/UiDefs.h"
+#include "render/Overlays.h"
+#include "view/ViewOps.h"
+
+namespace td {
+
+namespace {
+
+// "####0.00": at least one integer digit, exactly two decimals.
+std::string TwoDecimals(float value) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.2f", static_cast<double>(value));
+    return buf;
+}
+
+// Host texts are single-byte Latin-1; 176 is the degree sign.
+constexpr char DegreeSign = static_cast<char>(0xB0);
+
+const char* const SpaceControls[] = {"SpacePropCombo",    "SpacePropLblTxt", "SpacePosTxt",
+                                     "SpacePosLblTxt",    "StartingGridCombo", "StartingGridLblTxt",
+                                     "GapPartCombo",      "GapPartLblTxt"};
+const char* const PolyControls[] = {"PolyDetailCombo", "PolyDetailLblTxt", "PolyZOrderTxt",
+                                    "PolyZOrderLblTxt"};
+
+} // namespace
+
+void Editor::LoadCurrentSpace() {
+    const Space* space = track.Find(sel.CurLane, sel.CurSpace);
+    if (!space)
+        return;
+    sel.WorkPts = space->Pt;
+    sel.WorkRotation = space->Rotation;
+    sel.WorkScale = space->Scale;
+    if (space->COR != 0)
+        sel.WorkCOR = space->COR;
+
+    const auto& symbols = SymbolTable();
+    for (size_t i = 0; i < symbols.size(); ++i)
+        if (symbols[i].code == space->Symbol) {
+            SymbolEntry = static_cast<int>(i);
+            host.SetComboIndex("SpacePropCombo", SymbolEntry);
+            break;
+        }
+    host.SetControlText("SpacePosTxt", FloatShortestText(space->LanePos));
+
+    const SpaceRef ref = MakeRef(sel.CurLane, sel.CurSpace);
+    int gridPlace = 0;
+    for (int k = 1; k <= 20; ++k)
+        if (track.StartPos[static_cast<size_t>(k)] == ref) {
+            gridPlace = k;
+            break;
+        }
+    host.SetComboIndex("StartingGridCombo", gridPlace);
+    if (space->GapPart >= 0 && space->GapPart < static_cast<int>(GapPartTexts().size()))
+        host.SetComboIndex("GapPartCombo", space->GapPart);
+    host.SetMenuEnabled("MnuCreatePitPaint",
+                        track.Lanes[static_cast<size_t>(sel.CurLane)].Name == "Pit");
+    if (AreaVisible) {
+        Scene scene = MakeScene();
+        DrawCurrentSpaceHighlight(scene);
+    }
+}
+
+void Editor::UpdateLanePanel() {
+    if (!track.ValidLane(sel.CurLane))
+        return;
+    host.SetPanelText("CurrLane", "Lane " + std::to_string(sel.CurLane) + ", " +
+                                      track.Lanes[static_cast<size_t>(sel.CurLane)].Name);
+}
+
+void Editor::UpdateSpacePanels() {
+    host.SetPanelText("CurrSpace", "Space " + std::to_string(sel.CurSpace + 1));
+    host.SetPanelText("SpaceX", "X:" + TwoDecimals(sel.WorkPts[0].x));
+    host.SetPanelText("SpaceY", "Y:" + TwoDecimals(sel.WorkPts[0].y));
+    host.SetPanelText("CurrRot", "Ang:" + std::to_string(sel.WorkRotation) + DegreeSign);
+    host.SetPanelText("CurrScl", "Length:" + FloatShortestText(sel.WorkScale));
+    const Space* space = track.Find(sel.CurLane, sel.CurSpace);
+    if (!space)
+        return;
+    host.SetPanelText("Segment", "Segment:" + std::to_string(space->Segment));
+    // Corners are the odd segments: segment 1 is corner 1, segment 3 corner 2.
+    if (space->Segment % 2 == 0)
+        host.SetPanelText("Corner", "Corner: N/A");
+    else
+        host.SetPanelText("Corner", "Corner:" + std::to_string(space->Segment / 2 + 1));
+}
+
+void Editor::UpdateToolbarState() {
+    const bool laneValid = track.ValidLane(sel.CurLane);
+    const Lane* lane = laneValid ? &track.Lanes[static_cast<size_t>(sel.CurLane)] : nullptr;
+    const Space* space = track.Find(sel.CurLane, sel.CurSpace);
+
+    // Space commands: a pending space cannot be deleted or reset.
+    if (lane) {
+        const int count = static_cast<int>(lane->Spaces.size());
+        if (sel.CurSpace >= count) {
+            EnableButton("DeleteSpace", false);
+            EnableButton("ResetSpace", false);
+            // A garage position sits between two numbered places.
+            host.SetControlText("SpacePosTxt",
+                                lane->Name == "Garages"
+                                    ? FloatShortestText(static_cast<float>(sel.CurSpace) + 0.5f)
+                                    : std::to_string(sel.CurSpace));
+        } else {
+            EnableButton("DeleteSpace", true);
+            EnableButton("ResetSpace", true);
+        }
+    }
+
+    // Scale buttons; in between the scaling command keeps them up to date.
+    if (sel.WorkScale == 0.8f) {
+        EnableButton("ScaleSpaceDown", false);
+        EnableButton("ScaleSpaceUp", true);
+    } else if (space && (sel.WorkScale >= 2.0f || space->Symbol == 60)) {
+        EnableButton("ScaleSpaceDown", true);
+        EnableButton("ScaleSpaceUp", false);
+    }
+
+    const bool polyMode = EditMode == "PolyMode";
+    for (const ButtonDef& b : PolyToolbar())
+        if (!b.key.empty())
+            host.SetButtonVisible(b.key, polyMode);
+    for (const char* name : SpaceControls)
+        host.SetControlVisible(name, !polyMode);
+    for (const char* name : PolyControls)
+        host.SetControlVisible(name, polyMode);
+
+    if (polyMode) {
+        const bool hasPoly =
+            sel.CurPoly >= 0 && sel.CurPoly < static_cast<int>(track.BackPolys.size());
+        int detailEntry = 0;
+        if (hasPoly) {
+            const int detail = track.BackPolys[static_cast<size_t>(sel.CurPoly)].Detail - 2;
+            detailEntry = detail >= 0 && detail <= 2 ? detail : 0;
+        }
+        host.SetComboIndex("PolyDetailCombo", detailEntry);
+        for (const ButtonDef& b : PolyToolbar())
+            if (!b.key.empty())
+                EnableButton(b.key, hasPoly);
+        host.SetControlText("PolyZOrderTxt", std::to_string(sel.CurPoly));
+        for (const ButtonDef& b : MainToolbar())
+            if (b.tag == "Space" && !b.key.empty())
+                EnableButton(b.key, false);
+    } else {
+        for (const ButtonDef& b : MainToolbar())
+            if (b.tag == "Space" && !b.key.empty())
+                EnableButton(b.key, true);
+        EnableButton("SetNextSpace", sel.PrimarySpace >= 0);
+        EnableButton("SetAdjacentSpace", sel.PrimarySpace >= 0);
+    }
+}
+
+} // namespace td
