@@ -1,0 +1,143 @@
+#include "render/SpaceDraw.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "render/Colours.h"
+#include "render/WorldDraw.h"
+
+namespace td {
+
+namespace {
+
+constexpr std::array<Colour, 10> TeamColours = {0xFFFFFF, 0x00FFFF, 0x008000, 0x0000FF,
+                                                0x800000, 0xE4E4E4, 0x00E6E6, 0x006400,
+                                                0x0000E4, 0x640000};
+
+bool IsUnextendedLane(const std::string& name) { return name == "Pit" || name == "Garages"; }
+
+PointF Mid(PointF a, PointF b) { return {(a.x + b.x) / 2.0f, (a.y + b.y) / 2.0f}; }
+
+} // namespace
+
+Colour TeamColour(int team) {
+    if (team < 1 || team > 10)
+        return 0;
+    return TeamColours[static_cast<size_t>(team - 1)];
+}
+
+Colour SpaceFillColour(int symbol) {
+    if (symbol >= Sym::GarageTeam1 && symbol <= Sym::GarageTeam1 + 9)
+        return TeamColour(symbol - Sym::GarageTeam1 + 1);
+    if (symbol == 60)
+        return Col::RoadGrey;
+    return Col::SpaceGrey;
+}
+
+Colour SpaceOutlineColour(int symbol, Colour given) {
+    if (symbol >= Sym::ArrowLight && symbol <= Sym::ArrowDoubleRight)
+        return Col::Red;
+    return given;
+}
+
+bool CornersJoined(PointF a, PointF b) {
+    return std::fabs(a.x - b.x) <= 2.0f && std::fabs(a.y - b.y) <= 2.0f;
+}
+
+void DrawSpaceGap(Scene& scene, int lane, int s) {
+    const Space* cur = scene.track.Find(lane, s);
+    const Space* nxt = scene.track.Find(lane, s + 1);
+    if (!cur || !nxt)
+        return;
+    const PointF q[4] = {RoundWorld(cur->Pt[2]), RoundWorld(nxt->Pt[1]), RoundWorld(nxt->Pt[4]),
+                         RoundWorld(cur->Pt[3])};
+    if (scene.display.Filled) {
+        std::vector<PointI> quad;
+        quad.reserve(4);
+        for (const PointF& p : q)
+            quad.push_back({static_cast<std::int32_t>(p.x), static_cast<std::int32_t>(p.y)});
+        WorldFillPolygon(scene, quad, Col::Black, PenCopy, LineSolid, Col::RoadGrey, FillSolid);
+        return;
+    }
+    WorldLine(scene, q[0], q[1], Col::Black, PenCopy, LineSolid);
+    WorldLine(scene, q[2], q[3], Col::Black, PenCopy, LineSolid);
+    WorldLine(scene, q[0], q[2], Col::Black, PenCopy, LineSolid);
+    WorldLine(scene, q[1], q[3], Col::Black, PenCopy, LineSolid);
+}
+
+std::vector<PointI> SpaceBody(const Track& track, int lane, int s) {
+    std::vector<PointI> body;
+    const Space* sp = track.Find(lane, s);
+    if (!sp)
+        return body;
+    const Lane& ln = track.Lanes[static_cast<size_t>(lane)];
+    const auto& pt = sp->Pt;
+    if (IsUnextendedLane(ln.Name)) {
+        for (int i = 1; i <= 4; ++i)
+            body.push_back(RoundWorldInt(pt[static_cast<size_t>(i)]));
+        return body;
+    }
+    // The lane wraps: a circuit's first space continues from its last.
+    const int count = static_cast<int>(ln.Spaces.size());
+    const Space& prev = ln.Spaces[static_cast<size_t>((s - 1 + count) % count)];
+    const Space& next = ln.Spaces[static_cast<size_t>((s + 1) % count)];
+    const bool openBehind = sp->GapPart == Gap::GapEnd || sp->GapPart == Gap::FirstPartial;
+    const bool openAhead = sp->GapPart == Gap::GapStart || sp->GapPart == Gap::LastPartial;
+    body.reserve(8);
+    if (!CornersJoined(pt[1], prev.Pt[2]) && !openBehind)
+        body.push_back(RoundWorldInt(Mid(prev.Pt[2], pt[1])));
+    body.push_back(RoundWorldInt(pt[1]));
+    body.push_back(RoundWorldInt(pt[2]));
+    if (!CornersJoined(pt[2], next.Pt[1]) && !openAhead)
+        body.push_back(RoundWorldInt(Mid(pt[2], next.Pt[1])));
+    if (!CornersJoined(pt[3], next.Pt[4]) && !openAhead)
+        body.push_back(RoundWorldInt(Mid(pt[3], next.Pt[4])));
+    body.push_back(RoundWorldInt(pt[3]));
+    body.push_back(RoundWorldInt(pt[4]));
+    if (!CornersJoined(pt[4], prev.Pt[3]) && !openBehind)
+        body.push_back(RoundWorldInt(Mid(pt[4], prev.Pt[3])));
+    return body;
+}
+
+bool SpaceBodyVisible(const Scene& scene, const Space& space) {
+    const ViewState& v = scene.view;
+    const float sx = CenterScreenX(scene, space);
+    const float sy = CenterScreenY(scene, space);
+    const float reach = 2.0f * SpaceHalfLength * v.Zoom;
+    return !(sx > v.AreaWidth + reach || sx < -reach || sy > v.AreaHeight + reach || sy < -reach);
+}
+
+bool SpaceOverlaysVisible(const Scene& scene, const Space& space) {
+    const ViewState& v = scene.view;
+    const float sx = CenterScreenX(scene, space);
+    const float sy = CenterScreenY(scene, space);
+    const float len = SpaceHalfLength * v.Zoom;
+    const float wid = SpaceHalfWidth * v.Zoom;
+    return !(sx > v.AreaWidth + len || sx < -len || sy > v.AreaHeight + wid || sy < -len);
+}
+
+void DrawSpace(Scene& scene, int lane, int s, Colour& outline, int penMode, int lineStyle) {
+    const Space* sp = scene.track.Find(lane, s);
+    if (!sp || !SpaceBodyVisible(scene, *sp))
+        return;
+    if (!scene.display.Filled) {
+        PointF c[4];
+        for (int i = 0; i < 4; ++i)
+            c[i] = RoundWorld(sp->Pt[static_cast<size_t>(i) + 1]);
+        for (int i = 0; i < 4; ++i)
+            WorldLine(scene, c[i], c[(i + 1) % 4], outline, penMode, lineStyle);
+    } else {
+        const std::vector<PointI> body = SpaceBody(scene.track, lane, s);
+        outline = SpaceOutlineColour(sp->Symbol, outline);
+        WorldFillPolygon(scene, body, outline, penMode, lineStyle, SpaceFillColour(sp->Symbol),
+                         FillSolid);
+    }
+    TrackBounds& b = scene.bounds;
+    b.MinX = std::min(b.MinX, sp->Pt[0].x);
+    b.MinY = std::min(b.MinY, sp->Pt[0].y);
+    b.MaxX = std::max(b.MaxX, sp->Pt[0].x);
+    b.MaxY = std::max(b.MaxY, sp->Pt[0].y);
+}
+
+} // namespace td

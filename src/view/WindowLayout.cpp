@@ -1,0 +1,33 @@
+#include "view/WindowLayout.h"
+
+#include <algorithm>
+
+namespace td {
+
+WindowLayout FormResize(const WindowLayoutInput& in) {
+    WindowLayout out;
+    out.windowWidth = in.windowWidth;
+    out.windowHeight = in.windowHeight;
+    out.areaWidth = in.areaWidth;
+    out.areaHeight = in.areaHeight;
+    if (in.minimised)
+        return out;
+    const float minW = MinWindowWidthPx * in.twipsPerPixelX;
+    const float minH = MinWindowHeightPx * in.twipsPerPixelY;
+    if (out.windowWidth < minW) {
+        out.windowWidth = minW;
+        out.windowResized = true;
+    }
+    if (out.windowHeight < minH) {
+        out.windowHeight = minH;
+        out.windowResized = true;
+    }
+    // Tall toolbars on a tiny screen must not give a negative extent, which
+    // would turn every visibility test upside down.
+    out.areaWidth = std::max(0.0f, out.windowWidth - AreaRightMargin);
+    out.areaHeight = std::max(0.0f, out.windowHeight - in.toolbarHeight - in.statusBarHeight -
+                                        AreaBottomMargin);
+    return out;
+}
+
+} // namespace td
