@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include "view/WindowLayout.h"
+
+namespace td {
+namespace {
+
+WindowLayoutInput Window(float wPx, float hPx) {
+    WindowLayoutInput in;
+    in.windowWidth = wPx * 15.0f;
+    in.windowHeight = hPx * 15.0f;
+    in.toolbarHeight = 600.0f;
+    in.statusBarHeight = 300.0f;
+    return in;
+}
+
+TEST(FormResize, SmallWindowSnapsToTheMinimumSize) {
+    const WindowLayout out = FormResize(Window(600, 400));
+    EXPECT_TRUE(out.windowResized);
+    EXPECT_FLOAT_EQ(out.windowWidth, 800.0f * 15.0f);
+    EXPECT_FLOAT_EQ(out.windowHeight, 560.0f * 15.0f);
+    EXPECT_FLOAT_EQ(out.areaWidth, 12000.0f - 100.0f);
+    EXPECT_FLOAT_EQ(out.areaHeight, 8400.0f - 600.0f - 300.0f - 720.0f);
+}
+
+TEST(FormResize, LargeWindowKeepsItsSizeAndSizesTheArea) {
+    const WindowLayout out = FormResize(Window(1280, 900));
+    EXPECT_FALSE(out.windowResized);
+    EXPECT_FLOAT_EQ(out.windowWidth, 19200.0f);
+    EXPECT_FLOAT_EQ(out.areaWidth, 19100.0f);
+    EXPECT_FLOAT_EQ(out.areaHeight, 13500.0f - 1620.0f);
+}
+
+TEST(FormResize, OnlyTheTooSmallSideSnaps) {
+    const WindowLayout out = FormResize(Window(1000, 500));
+    EXPECT_FLOAT_EQ(out.windowWidth, 15000.0f);
+    EXPECT_FLOAT_EQ(out.windowHeight, 8400.0f);
+}
+
+TEST(FormResize, MinimumFollowsTheDisplayPixelSize) {
+    WindowLayoutInput in = Window(10, 10);
+    in.twipsPerPixelX = 10.0f;
+    in.twipsPerPixelY = 12.0f;
+    const WindowLayout out = FormResize(in);
+    EXPECT_FLOAT_EQ(out.windowWidth, 8000.0f);
+    EXPECT_FLOAT_EQ(out.windowHeight, 6720.0f);
+}
+
+TEST(FormResize, MinimisedWindowKeepsEverything) {
+    WindowLayoutInput in = Window(100, 50);
+    in.minimised = true;
+    in.areaWidth = 7000.0f;
+    in.areaHeight = 5000.0f;
+    const WindowLayout out = FormResize(in);
+    EXPECT_FALSE(out.windowResized);
+    EXPECT_FLOAT_EQ(out.windowWidth, 1500.0f);
+    EXPECT_FLOAT_EQ(out.areaWidth, 7000.0f);
+    EXPECT_FLOAT_EQ(out.areaHeight, 5000.0f);
+}
+
+TEST(FormResize, HugeBarsNeverGiveANegativeArea) {
+    WindowLayoutInput in = Window(800, 560);
+    in.toolbarHeight = 9000.0f;
+    EXPECT_FLOAT_EQ(FormResize(in).areaHeight, 0.0f);
+}
+
+} // namespace
+} // namespace td
