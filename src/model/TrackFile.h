@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/Track.h"
 
@@ -38,6 +39,18 @@ std::string FormatTrack(const Track& track, const BuildStamp& stamp);
 // Puts the pit lane and garage row where the game expects them and rewrites
 // every reference; leaves tracks it cannot handle unchanged.
 void NormalizeLaneOrder(Track& track);
+
+// The permutation NormalizeLaneOrder applies: entry `new` holds the old index
+// of the lane that moves there. The identity for tracks it cannot handle.
+std::vector<int> LaneOrderFor(const Track& track);
+// Reorders the lanes by `order` and rewrites every link and start position
+// to follow them; does nothing unless `order` is a permutation of the lanes.
+void ApplyLaneOrder(Track& track, const std::vector<int>& order);
+
+// Signed vertical distance of p from the line through a and b; only its sign
+// is used. When a and b share an x, a.x is first moved by 0.1 (in the
+// caller's variable) so that the line has a slope.
+double SideOfLine(PointF p, PointF& a, PointF b);
 
 struct LoadResult {
     bool opened = false;   // false: the file could not be opened at all

@@ -1,0 +1,282 @@
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+#include "model/NumberForms.h"
+#include "model/TrackFile.h"
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <unistd.h>
+#endif
+
+namespace td {
+
+namespace {
+
+constexpr const char* HeaderLines[] = {
+    ";Tarvel Track file - Format 2.0",
+    ";Following is the structure of the file:",
+    ";Track Name",
+    ";Track Description",
+    ";Track Location",
+    ";Track Version",
+    ";Track Build Date",
+    ";Track Build Time",
+    ";Track Author Name",
+    ";Track Designer Version",
+    ";Weather Info",
+    ";     Rainy (Max)",
+    ";     Changeable (Max)",
+    ";Start Positions",
+    ";     Location (20 entries)",
+    ";Lane Position (string)",
+    ";     Space(x).Center X coord",
+    ";     Space(x).Center Y coord",
+    ";     Space(x).Rotation",
+    ";     Space(x).Scale (Length)",
+    ";     Space(x).Symbol",
+    ";     Space(x).Lane Position",
+    ";     Space(x).Nxt(0-1) (Left/Right)",
+    ";     Space(x).Adj(0-3)",
+    ";     Space(x).Segment",
+    ";     Space(x).Gap-Part",
+    ";Corners",
+    ";     Name",
+    ";     Stops",
+    ";     Long",
+    ";     Short",
+    ";     Vtx(0).X",
+    ";     Vtx(0).Y",
+    ";DrawArea Backcolor",
+    ";Background Polygons",
+    ";     Detail",
+    ";     Color(0-1) (Fillcolor-Outline)",
+    ";     NumVtx",
+    ";          Vtxs()...",
+    ";",
+};
+static_assert(std::size(HeaderLines) == 40);
+
+constexpr const char* Eol = "\r\n";
+
+// A text must not break the line structure: line breaks would start new
+// lines, and a double quote inside a quoted text would end it early and
+// lose the rest.
+void AppendSafeText(std::string& out, std::string_view text, bool quoted) {
+    for (char c : text) {
+        if (c == '\r' || c == '\n')
+            c = ' ';
+        else if (quoted && c == '"')
+            c = '\'';
+        out.push_back(c);
+    }
+}
+
+void QuotedLine(std::string& out, std::string_view text) {
+    out.push_back('"');
+    AppendSafeText(out, text, true);
+    out.push_back('"');
+    out.append(Eol);
+}
+
+void PlainLine(std::string& out, std::string_view text) {
+    AppendSafeText(out, text, false);
+    out.append(Eol);
+}
+
+// Builds one field line: every field but the last is padded to its zone.
+class FieldLine {
+public:
+    explicit FieldLine(std::string& out) : out_(out), start_(out.size()) {}
+    FieldLine& Single(float v) {
+        Sep();
+        AppendSingleText(out_, v);
+        return *this;
+    }
+    FieldLine& IntText(std::int64_t v) {
+        Sep();
+        AppendIntText(out_, v);
+        return *this;
+    }
+    FieldLine& Number(std::int64_t v) {
+        Sep();
+        AppendIntNumber(out_, v);
+        return *this;
+    }
+    void End() { out_.append(Eol); }
+
+private:
+    void Sep() {
+        if (any_)
+            PadToNextZone(out_, start_);
+        any_ = true;
+    }
+    std::string& out_;
+    std::size_t start_;
+    bool any_ = false;
+};
+
+std::size_t EstimateSize(const Track& track) {
+    std::size_t n = 2048;
+    for (const Lane& lane : track.Lanes)
+        n += lane.Name.size() + 2 + lane.Spaces.size() * (14 * 14);
+    n += track.Corners.size() * 128;
+    for (const BackPoly& p : track.BackPolys)
+        n += 60 + p.Vtxs.size() * 28;
+    return n;
+}
+
+} // namespace
+
+std::string FormatTrack(const Track& track, const BuildStamp& stamp) {
+    std::string out;
+    out.reserve(EstimateSize(track));
+    for (const char* line : HeaderLines) {
+        out.append(line);
+        out.append(Eol);
+    }
+    const TrackInfo& info = track.Info;
+    QuotedLine(out, info.Name);
+    QuotedLine(out, info.Description);
+    QuotedLine(out, info.Location);
+    PlainLine(out, info.Version);
+    PlainLine(out, stamp.Date);
+    PlainLine(out, stamp.Time);
+    QuotedLine(out, info.Author);
+    PlainLine(out, stamp.Version);
+    PlainLine(out, info.RainyMax);
+    PlainLine(out, info.ChangeableMax);
+
+    PlainLine(out, "Start Positions");
+    for (int k = 1; k <= 20; ++k)
+        FieldLine(out).Number(track.StartPos[static_cast<std::size_t>(k)]).End();
+
+    for (const Lane& lane : track.Lanes) {
+        PlainLine(out, lane.Name);
+        for (const Space& s : lane.Spaces) {
+            FieldLine(out)
+                .Single(s.Pt[0].x)
+                .Single(s.Pt[0].y)
+                .IntText(s.Rotation)
+                .Single(s.Scale)
+                .Number(s.Symbol)
+                .Single(s.LanePos)
+                .Number(s.Nxt[0])
+                .Number(s.Nxt[1])
+                .Number(s.Adj[0])
+                .Number(s.Adj[1])
+                .Number(s.Adj[2])
+                .Number(s.Adj[3])
+                .Number(s.Segment)
+                .Number(s.GapPart)
+                .End();
+        }
+    }
+
+    PlainLine(out, "Corners");
+    for (const Corner& c : track.Corners) {
+        QuotedLine(out, c.Name);
+        FieldLine(out)
+            .Number(c.Stops)
+            .Number(c.Long)
+            .Number(c.Short)
+            .Single(c.Vtx[0].x)
+            .Single(c.Vtx[0].y)
+            .End();
+    }
+
+    PlainLine(out, "Backcolor");
+    // Colours are written as the signed 32-bit value the game reads.
+    FieldLine(out).Number(static_cast<std::int32_t>(track.BackColor)).End();
+
+    PlainLine(out, "Background Polygons");
+    for (const BackPoly& p : track.BackPolys) {
+        FieldLine(out)
+            .Number(p.Detail)
+            .Number(static_cast<std::int32_t>(p.FillColor))
+            .Number(static_cast<std::int32_t>(p.OutlineColor))
+            .Number(static_cast<std::int64_t>(p.Vtxs.size()) - 1)
+            .End();
+        for (const PointI& v : p.Vtxs)
+            FieldLine(out).IntText(v.x).IntText(v.y).End();
+    }
+    return out;
+}
+
+namespace {
+
+std::string ErrorText(const std::string& what, const std::string& path) {
+    return what + " \"" + path + "\"";
+}
+
+// Writes `text` to a fresh file beside `path` and renames it over `path`, so
+// that a failure at any point leaves the old file as it was.
+SaveResult WriteAtomically(const std::string& path, const std::string& text) {
+    namespace fs = std::filesystem;
+    SaveResult result;
+    const fs::path target(path);
+    std::error_code ec;
+    if (target.filename().empty()) {
+        result.error = ErrorText("No file name in", path);
+        return result;
+    }
+    if (fs::is_directory(target, ec)) {
+        result.error = ErrorText("A folder has that name:", path);
+        return result;
+    }
+    fs::path folder = target.parent_path();
+    if (!folder.empty() && !fs::is_directory(folder, ec)) {
+        result.error = ErrorText("The folder does not exist:", folder.string());
+        return result;
+    }
+
+    std::random_device rd;
+    std::FILE* f = nullptr;
+    fs::path temp;
+    for (int attempt = 0; attempt < 16 && !f; ++attempt) {
+        temp = target;
+        temp += ".tmp" + std::to_string(rd() % 1000000u);
+        // "x": never reuse a file that happens to exist already.
+        f = std::fopen(temp.c_str(), "wbx");
+    }
+    if (!f) {
+        result.error = ErrorText("Cannot create a file in", folder.empty() ? "." : folder.string());
+        return result;
+    }
+    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    ok = std::fflush(f) == 0 && ok;
+#if defined(__unix__) || defined(__APPLE__)
+    ok = ::fsync(::fileno(f)) == 0 && ok;
+#endif
+    ok = std::fclose(f) == 0 && ok;
+    if (!ok) {
+        fs::remove(temp, ec);
+        result.error = ErrorText("Cannot write", path);
+        return result;
+    }
+    fs::rename(temp, target, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        result.error = ErrorText("Cannot replace", path) + ": " + ec.message();
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+} // namespace
+
+SaveResult SaveTrack(Track& track, const std::string& path, const BuildStamp& stamp) {
+    NormalizeLaneOrder(track);
+    SaveResult result = WriteAtomically(path, FormatTrack(track, stamp));
+    if (result.ok) {
+        track.Info.BuildDate = stamp.Date;
+        track.Info.BuildTime = stamp.Time;
+        track.Info.DesignerVersion = stamp.Version;
+    }
+    return result;
+}
+
+} // namespace td
