@@ -1,0 +1,765 @@
+#include "ToolbarIcons.h"
+
+#include <QHash>
+#include <QIconEngine>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QtMath>
+
+#include "model/Track.h"
+
+namespace td {
+
+namespace {
+
+// ------------------------------------------------------------ icon engine
+
+class PaintedIconEngine : public QIconEngine {
+public:
+    PaintedIconEngine(std::function<void(QPainter&)> paint, qreal designSize)
+        : paint_(std::move(paint)), designSize_(designSize) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        if (mode == QIcon::Disabled) {
+            painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+            return;
+        }
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        // Keep the picture square and centred in a non-square target.
+        const qreal side = qMin(rect.width(), rect.height());
+        painter->translate(rect.x() + (rect.width() - side) / 2.0,
+                           rect.y() + (rect.height() - side) / 2.0);
+        painter->scale(side / designSize_, side / designSize_);
+        paint_(*painter);
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        if (size.isEmpty())
+            return QPixmap();
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            paint(&painter, QRect(QPoint(0, 0), size), QIcon::Normal, state);
+        }
+        // Active and Selected look like Normal: the toolbar shows hovered and
+        // pressed buttons by their frame.
+        if (mode == QIcon::Disabled)
+            FadeToGrey(image);
+        return QPixmap::fromImage(image);
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48)};
+    }
+
+    QIconEngine* clone() const override { return new PaintedIconEngine(paint_, designSize_); }
+    QString key() const override { return QStringLiteral("td-painted"); }
+
+private:
+    static void FadeToGrey(QImage& image) {
+        image = image.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb c = line[x];
+                const int grey = 128 + qGray(c) / 2;
+                line[x] = qRgba(grey, grey, grey, qAlpha(c) * 2 / 5);
+            }
+        }
+    }
+
+    std::function<void(QPainter&)> paint_;
+    qreal designSize_;
+};
+
+// ------------------------------------------------------------ palette of the icons
+
+const QColor Ink(38, 43, 51);
+const QColor Paper(252, 252, 252);
+const QColor SpaceFill(214, 219, 226);
+const QColor Highlight(255, 214, 102);
+const QColor Blue(45, 108, 223);
+const QColor Red(214, 69, 65);
+const QColor Green(46, 157, 73);
+const QColor Amber(240, 180, 41);
+const QColor AmberDark(214, 146, 24);
+const QColor Lawn(126, 196, 112);
+const QColor Tarmac(140, 140, 140);
+
+QColor FromBgr(Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+QPen Stroke(QColor colour = Ink, qreal width = 1.4) {
+    QPen pen(colour, width);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
+}
+
+// ------------------------------------------------------------ building blocks
+
+// A board space: a rounded bar twice as long as it is wide, like the spaces
+// of the track itself.
+void SpaceBody(QPainter& p, QPointF centre, qreal length, qreal width, qreal angle = 0,
+               QColor fill = SpaceFill) {
+    p.save();
+    p.translate(centre);
+    p.rotate(angle);
+    p.setPen(Stroke(Ink, 1.2));
+    p.setBrush(fill);
+    p.drawRoundedRect(QRectF(-length / 2, -width / 2, length, width), 1.3, 1.3);
+    p.restore();
+}
+
+void ArrowHead(QPainter& p, QPointF tip, qreal angleDeg, QColor colour, qreal size = 3.6) {
+    p.save();
+    p.translate(tip);
+    p.rotate(angleDeg);
+    p.setPen(Stroke(colour, 1.0));
+    p.setBrush(colour);
+    p.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(-size, -size * 0.6),
+                             QPointF(-size, size * 0.6)}));
+    p.restore();
+}
+
+void Arrow(QPainter& p, QPointF from, QPointF to, QColor colour, qreal width = 1.6) {
+    const QPointF d = to - from;
+    const qreal angle = qRadiansToDegrees(qAtan2(d.y(), d.x()));
+    const qreal length = qSqrt(d.x() * d.x() + d.y() * d.y());
+    // Stop the shaft short of the tip so the round cap does not poke through.
+    const QPointF shaftEnd = length > 2 ? from + d * ((length - 2) / length) : from;
+    p.setPen(Stroke(colour, width));
+    p.drawLine(from, shaftEnd);
+    ArrowHead(p, to, angle, colour);
+}
+
+// Four arrows pointing away from `centre`, from radius `inner` to `outer`.
+void MoveArrows(QPainter& p, QPointF centre, qreal inner, qreal outer, QColor colour) {
+    for (int i = 0; i < 4; ++i) {
+        const qreal a = qDegreesToRadians(90.0 * i);
+        const QPointF dir(qCos(a), qSin(a));
+        Arrow(p, centre + dir * inner, centre + dir * outer, colour);
+    }
+}
+
+// An arc around `centre` with an arrow head at its end. Angles are screen
+// angles in degrees (0 = right, positive = clockwise, as y grows downwards).
+void TurnArrow(QPainter& p, QPointF centre, qreal radius, qreal startDeg, qreal spanDeg,
+               QColor colour) {
+    QPainterPath arc;
+    const int steps = 24;
+    for (int i = 0; i <= steps; ++i) {
+        const qreal a = qDegreesToRadians(startDeg + spanDeg * i / steps);
+        const QPointF pt = centre + QPointF(qCos(a), qSin(a)) * radius;
+        if (i == 0)
+            arc.moveTo(pt);
+        else
+            arc.lineTo(pt);
+    }
+    p.setPen(Stroke(colour, 1.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(arc);
+    const qreal end = startDeg + spanDeg;
+    const QPointF tip = centre + QPointF(qCos(qDegreesToRadians(end)), qSin(qDegreesToRadians(end))) * radius;
+    ArrowHead(p, tip, end + (spanDeg >= 0 ? 90 : -90), colour);
+}
+
+// Letters and digits as strokes in a unit box, so the icons never depend on
+// which fonts the machine has.
+QPainterPath GlyphPath(QChar ch) {
+    QPainterPath g;
+    switch (ch.unicode()) {
+    case '3':
+        g.moveTo(0.12, 0.0);
+        g.lineTo(0.85, 0.0);
+        g.lineTo(0.42, 0.42);
+        g.cubicTo(1.05, 0.36, 1.05, 1.0, 0.48, 1.0);
+        g.quadTo(0.22, 1.0, 0.06, 0.84);
+        break;
+    case '4':
+        g.moveTo(0.72, 1.0);
+        g.lineTo(0.72, 0.0);
+        g.lineTo(0.02, 0.68);
+        g.lineTo(1.0, 0.68);
+        break;
+    case 'P':
+        g.moveTo(0.15, 1.0);
+        g.lineTo(0.15, 0.0);
+        g.lineTo(0.55, 0.0);
+        g.cubicTo(1.0, 0.0, 1.0, 0.56, 0.55, 0.56);
+        g.lineTo(0.15, 0.56);
+        break;
+    case 'N':
+        g.moveTo(0.12, 1.0);
+        g.lineTo(0.12, 0.0);
+        g.lineTo(0.88, 1.0);
+        g.lineTo(0.88, 0.0);
+        break;
+    case 'A':
+        g.moveTo(0.04, 1.0);
+        g.lineTo(0.5, 0.0);
+        g.lineTo(0.96, 1.0);
+        g.moveTo(0.24, 0.62);
+        g.lineTo(0.76, 0.62);
+        break;
+    case 'i':
+        g.moveTo(0.5, 0.42);
+        g.lineTo(0.5, 1.0);
+        g.addEllipse(QPointF(0.5, 0.08), 0.04, 0.04);
+        break;
+    case '+':
+        g.moveTo(0.5, 0.0);
+        g.lineTo(0.5, 1.0);
+        g.moveTo(0.0, 0.5);
+        g.lineTo(1.0, 0.5);
+        break;
+    case 'x':
+        g.moveTo(0.1, 0.1);
+        g.lineTo(0.9, 0.9);
+        g.moveTo(0.9, 0.1);
+        g.lineTo(0.1, 0.9);
+        break;
+    default:
+        break;
+    }
+    return g;
+}
+
+void Glyph(QPainter& p, QChar ch, const QRectF& box, QColor colour, qreal width) {
+    QTransform t;
+    t.translate(box.x(), box.y());
+    t.scale(box.width(), box.height());
+    p.setPen(Stroke(colour, width));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(t.map(GlyphPath(ch)));
+}
+
+// A coloured disc with a white glyph, used for numbers and +/x marks.
+void Badge(QPainter& p, QPointF centre, qreal radius, QColor fill, QChar ch) {
+    p.setPen(Stroke(Paper, 1.2));
+    p.setBrush(fill);
+    p.drawEllipse(centre, radius, radius);
+    const qreal g = radius * 0.95;
+    Glyph(p, ch, QRectF(centre.x() - g / 2, centre.y() - g / 2, g, g), Paper, 1.7);
+}
+
+// Rows of staggered spaces, as the lanes of a straight seen from above.
+void Lanes(QPainter& p, int count, const QRectF& area) {
+    const qreal pitch = area.height() / count;
+    const qreal width = pitch - 1.0;
+    const qreal length = width * 2;
+    p.save();
+    p.setClipRect(area.adjusted(-1, -1, 1, 1));
+    for (int row = 0; row < count; ++row) {
+        const qreal y = area.top() + pitch * (row + 0.5);
+        const qreal shift = (row % 2) ? length / 2 : 0;
+        for (qreal x = area.left() - length + shift; x < area.right() + length; x += length + 0.6)
+            SpaceBody(p, QPointF(x + length / 2, y), length, width);
+    }
+    p.restore();
+}
+
+// A small closed track, a stadium of tarmac with dark edges.
+void MiniTrack(QPainter& p, const QRectF& r) {
+    const qreal radius = r.height() / 2;
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Stroke(Ink, 4.4));
+    p.drawRoundedRect(r, radius, radius);
+    p.setPen(Stroke(Tarmac, 2.6));
+    p.drawRoundedRect(r, radius, radius);
+    p.setPen(QPen(Paper, 0.6, Qt::DashLine));
+    p.drawRoundedRect(r, radius, radius);
+}
+
+QPolygonF ScenePolygon() {
+    return QPolygonF({QPointF(3, 16), QPointF(6, 5), QPointF(14, 3), QPointF(20, 9),
+                      QPointF(16, 18), QPointF(8, 20)});
+}
+
+void VertexMark(QPainter& p, QPointF v, QColor fill = Paper, qreal size = 2.6) {
+    p.setPen(Stroke(Ink, 0.9));
+    p.setBrush(fill);
+    p.drawRect(QRectF(v.x() - size / 2, v.y() - size / 2, size, size));
+}
+
+void ScenePoly(QPainter& p, const QPolygonF& poly, bool marks = true) {
+    p.setPen(Stroke(Ink, 1.3));
+    p.setBrush(Lawn);
+    p.drawPolygon(poly);
+    if (marks)
+        for (const QPointF& v : poly)
+            VertexMark(p, v);
+}
+
+QPolygonF Scaled(const QPolygonF& poly, QPointF origin, qreal factor) {
+    QPolygonF out;
+    for (const QPointF& v : poly)
+        out << origin + v * factor;
+    return out;
+}
+
+// Corner brackets of a view finder around the whole icon.
+void ViewFinder(QPainter& p) {
+    p.setPen(Stroke(Ink, 1.6));
+    const qreal a = 2.5, b = 21.5, l = 5;
+    p.drawPolyline(QPolygonF({QPointF(a, a + l), QPointF(a, a), QPointF(a + l, a)}));
+    p.drawPolyline(QPolygonF({QPointF(b - l, a), QPointF(b, a), QPointF(b, a + l)}));
+    p.drawPolyline(QPolygonF({QPointF(b, b - l), QPointF(b, b), QPointF(b - l, b)}));
+    p.drawPolyline(QPolygonF({QPointF(a + l, b), QPointF(a, b), QPointF(a, b - l)}));
+}
+
+void DotGrid(QPainter& p, int count, qreal radius) {
+    p.setPen(Stroke(Ink, 1.0));
+    p.setBrush(QColor(238, 241, 245));
+    p.drawRoundedRect(QRectF(1.5, 1.5, 21, 21), 2.5, 2.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Ink);
+    const qreal step = 18.0 / count;
+    for (int i = 0; i < count; ++i)
+        for (int j = 0; j < count; ++j)
+            p.drawEllipse(QPointF(3 + step * (i + 0.5), 3 + step * (j + 0.5)), radius, radius);
+}
+
+// ------------------------------------------------------------ main toolbar symbols
+
+void PaintFolder(QPainter& p) {
+    p.setPen(Stroke(Ink, 1.3));
+    p.setBrush(AmberDark);
+    p.drawPolygon(QPolygonF({QPointF(2, 5), QPointF(9, 5), QPointF(11, 7.5), QPointF(20, 7.5),
+                             QPointF(20, 19), QPointF(2, 19)}));
+    p.setBrush(Amber);
+    p.drawPolygon(QPolygonF({QPointF(2, 19), QPointF(5.5, 11), QPointF(23, 11), QPointF(19.5, 19)}));
+}
+
+void PaintDisk(QPainter& p) {
+    p.setPen(Stroke(Ink, 1.3));
+    p.setBrush(Blue);
+    p.drawPolygon(QPolygonF({QPointF(3, 3), QPointF(18, 3), QPointF(21, 6), QPointF(21, 21),
+                             QPointF(3, 21)}));
+    p.setBrush(SpaceFill);
+    p.drawRect(QRectF(7, 3, 9, 6));
+    p.setBrush(Ink);
+    p.drawRect(QRectF(12.5, 4.2, 2, 3.6));
+    p.setBrush(Paper);
+    p.drawRect(QRectF(6, 12.5, 12, 8.5));
+    p.setPen(Stroke(SpaceFill, 0.9));
+    p.drawLine(QPointF(8, 15.5), QPointF(16, 15.5));
+    p.drawLine(QPointF(8, 18), QPointF(16, 18));
+}
+
+void PaintInfo(QPainter& p) {
+    p.setPen(Stroke(Ink, 1.3));
+    p.setBrush(Blue);
+    p.drawEllipse(QPointF(12, 12), 9.5, 9.5);
+    Glyph(p, 'i', QRectF(8, 5.5, 8, 12.5), Paper, 2.6);
+}
+
+void PaintRefresh(QPainter& p) {
+    TurnArrow(p, QPointF(12, 12), 7.5, 200, 130, Green);
+    TurnArrow(p, QPointF(12, 12), 7.5, 20, 130, Green);
+}
+
+void PaintCenterView(QPainter& p) {
+    ViewFinder(p);
+    p.setPen(Stroke(Red, 1.6));
+    p.drawLine(QPointF(12, 6.5), QPointF(12, 17.5));
+    p.drawLine(QPointF(6.5, 12), QPointF(17.5, 12));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(12, 12), 3, 3);
+}
+
+void PaintCenterSpace(QPainter& p) {
+    ViewFinder(p);
+    SpaceBody(p, QPointF(12, 12), 12, 6.5, 0, Highlight);
+    p.setPen(Stroke(Red, 1.2));
+    p.drawLine(QPointF(12, 10), QPointF(12, 14));
+    p.drawLine(QPointF(10, 12), QPointF(14, 12));
+}
+
+void PaintMagnifier(QPainter& p) {
+    p.setPen(Stroke(Ink, 3.6));
+    p.drawLine(QPointF(15, 15), QPointF(20.5, 20.5));
+    p.setPen(Stroke(Ink, 2.0));
+    p.setBrush(QColor(219, 232, 251));
+    p.drawEllipse(QPointF(10, 10), 6.5, 6.5);
+    p.setPen(Stroke(Paper, 1.3));
+    p.drawArc(QRectF(6, 6, 8, 8), 100 * 16, 70 * 16);
+}
+
+void PaintHand(QPainter& p) {
+    QPainterPath hand;
+    auto finger = [&](qreal x, qreal top, qreal w) {
+        QPainterPath f;
+        f.addRoundedRect(QRectF(x, top, w, 14 - top + 4), w / 2, w / 2);
+        hand = hand.united(f);
+    };
+    finger(6.6, 4.5, 3.2);
+    finger(9.8, 2.5, 3.2);
+    finger(13.0, 3.2, 3.2);
+    finger(16.2, 5.6, 3.0);
+    QPainterPath palm;
+    palm.addRoundedRect(QRectF(6.6, 10, 12.6, 11.5), 4, 4);
+    hand = hand.united(palm);
+    QPainterPath thumb;
+    thumb.addRoundedRect(QRectF(-1.6, -5.5, 3.2, 9), 1.6, 1.6);
+    hand = hand.united(QTransform().translate(6.2, 15).rotate(-40).map(thumb));
+    p.setPen(Stroke(Ink, 1.2));
+    p.setBrush(QColor(246, 215, 176));
+    p.drawPath(hand.simplified());
+    p.setPen(Stroke(QColor(190, 150, 110), 0.8));
+    for (qreal x : {9.8, 13.0, 16.2})
+        p.drawLine(QPointF(x, 8.5), QPointF(x, 11.5));
+}
+
+void PaintFlag(QPainter& p) {
+    p.setPen(Stroke(Ink, 1.2));
+    p.setBrush(SpaceFill);
+    p.drawEllipse(QPointF(7, 20.5), 4, 1.5);
+    QPainterPath flag;
+    flag.moveTo(7, 3.5);
+    flag.cubicTo(11, 1.5, 14, 6, 20, 4);
+    flag.lineTo(20, 12.5);
+    flag.cubicTo(14, 14.5, 11, 10, 7, 12);
+    flag.closeSubpath();
+    p.setBrush(Red);
+    p.drawPath(flag);
+    p.setPen(Stroke(Ink, 1.8));
+    p.drawLine(QPointF(7, 3), QPointF(7, 20.5));
+}
+
+void PaintPolyMode(QPainter& p) { ScenePoly(p, ScenePolygon()); }
+
+void PaintResetSpace(QPainter& p) {
+    SpaceBody(p, QPointF(10, 9), 15, 8);
+    TurnArrow(p, QPointF(16, 16), 5, 90, -270, Blue);
+}
+
+void PaintChangeCor(QPainter& p) {
+    SpaceBody(p, QPointF(12, 12), 17, 9);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Ink);
+    for (QPointF pt : {QPointF(12, 12), QPointF(3.5, 7.5), QPointF(20.5, 7.5), QPointF(3.5, 16.5)})
+        p.drawEllipse(pt, 1.2, 1.2);
+    const QPointF cor(20.5, 16.5);
+    p.setPen(Stroke(Red, 1.4));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(cor, 2.6, 2.6);
+    p.drawLine(cor - QPointF(4, 0), cor + QPointF(3.5, 0));
+    p.drawLine(cor - QPointF(0, 4), cor + QPointF(0, 3.5));
+}
+
+void PaintScale(QPainter& p, bool up) {
+    SpaceBody(p, QPointF(12, 15), up ? 18 : 9, 8);
+    if (up) {
+        Arrow(p, QPointF(12, 5), QPointF(2, 5), Blue);
+        Arrow(p, QPointF(12, 5), QPointF(22, 5), Blue);
+    } else {
+        Arrow(p, QPointF(1.5, 5), QPointF(9.5, 5), Blue);
+        Arrow(p, QPointF(22.5, 5), QPointF(14.5, 5), Blue);
+    }
+}
+
+void PaintLetterSpace(QPainter& p, QChar letter, QColor colour) {
+    SpaceBody(p, QPointF(12, 12), 21, 12);
+    Glyph(p, letter, QRectF(8.7, 7.8, 6.6, 8.4), colour, 2.2);
+}
+
+void PaintGear(QPainter& p) {
+    QPolygonF gear;
+    const int teeth = 8;
+    for (int i = 0; i < teeth * 4; ++i) {
+        const qreal a = qDegreesToRadians(360.0 * i / (teeth * 4) - 360.0 / (teeth * 8));
+        const qreal r = (i % 4 == 1 || i % 4 == 2) ? 10.0 : 7.6;
+        gear << QPointF(12 + r * qCos(a), 12 + r * qSin(a));
+    }
+    QPainterPath path;
+    path.addPolygon(gear);
+    path.closeSubpath();
+    path.addEllipse(QPointF(12, 12), 3, 3);
+    p.setPen(Stroke(Ink, 1.2));
+    p.setBrush(QColor(154, 164, 177));
+    p.drawPath(path);
+}
+
+// ------------------------------------------------------------ polygon toolbar symbols
+
+void PaintBucket(QPainter& p) {
+    p.save();
+    p.translate(10, 9);
+    p.rotate(-30);
+    p.setPen(Stroke(Ink, 1.2));
+    p.setBrush(SpaceFill);
+    p.drawPolygon(QPolygonF({QPointF(-5, -4), QPointF(5, -4), QPointF(4, 6), QPointF(-4, 6)}));
+    p.setBrush(Blue);
+    p.drawEllipse(QPointF(0, -4), 5, 1.6);
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(-4, -9, 8, 9), 0, 180 * 16);
+    p.restore();
+    p.setPen(Stroke(Ink, 0.9));
+    p.setBrush(Blue);
+    QPainterPath drop;
+    drop.moveTo(18.5, 8);
+    drop.cubicTo(20.5, 11, 21, 12.5, 18.5, 13.5);
+    drop.cubicTo(16, 12.5, 16.5, 11, 18.5, 8);
+    p.drawPath(drop);
+    const Colour swatches[] = {Palette[4], Palette[7], Palette[9]};
+    for (int i = 0; i < 3; ++i) {
+        p.setBrush(FromBgr(swatches[i]));
+        p.drawRect(QRectF(2 + i * 6.7, 18, 6.7, 4));
+    }
+}
+
+void PaintOutline(QPainter& p) {
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Ink, 4.2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.drawRect(QRectF(4, 4, 12, 12));
+    p.setPen(QPen(Blue, 2.2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.drawRect(QRectF(4, 4, 12, 12));
+    // A pencil drawing the edge.
+    p.save();
+    p.translate(17, 17);
+    p.rotate(45);
+    p.setPen(Stroke(Ink, 1.0));
+    p.setBrush(Amber);
+    p.drawRect(QRectF(-1.8, -8, 3.6, 8));
+    p.setBrush(QColor(246, 215, 176));
+    p.drawPolygon(QPolygonF({QPointF(-1.8, 0), QPointF(1.8, 0), QPointF(0, 3.6)}));
+    p.restore();
+}
+
+// Stacking order: a highlighted square above or below a grey one, with one
+// chevron for a single step and two for all the way.
+void PaintStacking(QPainter& p, bool up, bool allTheWay) {
+    const QRectF back(2.5, 3, 10, 10), front(7.5, 9, 10, 10);
+    auto square = [&](const QRectF& r, QColor fill) {
+        p.setPen(Stroke(Ink, 1.2));
+        p.setBrush(fill);
+        p.drawRect(r);
+    };
+    if (up) {
+        square(back, SpaceFill);
+        square(front, Blue);
+    } else {
+        square(front, Blue);
+        square(back, SpaceFill);
+    }
+    p.setPen(Stroke(Ink, 1.8));
+    p.setBrush(Qt::NoBrush);
+    const int count = allTheWay ? 2 : 1;
+    for (int i = 0; i < count; ++i) {
+        const qreal y = up ? 9 - i * 4.5 : 14 + i * 4.5;
+        const qreal tip = up ? y - 3 : y + 3;
+        p.drawPolyline(QPolygonF({QPointF(17.5, y), QPointF(20, tip), QPointF(22.5, y)}));
+    }
+}
+
+void PaintNewRoad(QPainter& p) {
+    QPainterPath road;
+    road.moveTo(2, 21);
+    road.cubicTo(6, 10, 15, 15, 21, 3);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Ink, 8.5, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    p.drawPath(road);
+    p.setPen(QPen(Tarmac, 6.3, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    p.drawPath(road);
+    p.setPen(QPen(Paper, 0.9, Qt::DashLine, Qt::FlatCap));
+    p.drawPath(road);
+    Badge(p, QPointF(18.5, 18.5), 4.6, Green, '+');
+}
+
+using SymbolPainter = void (*)(QPainter&);
+
+const QHash<QString, SymbolPainter>& Painters() {
+    static const QHash<QString, SymbolPainter> painters = {
+        {"New3Lane",
+         [](QPainter& p) {
+             Lanes(p, 3, QRectF(2, 3, 20, 15));
+             Badge(p, QPointF(17.5, 17.5), 5.5, Blue, '3');
+         }},
+        {"New4Lane",
+         [](QPainter& p) {
+             Lanes(p, 4, QRectF(2, 2.5, 20, 16));
+             Badge(p, QPointF(17.5, 17.5), 5.5, Blue, '4');
+         }},
+        {"LoadTrack", PaintFolder},
+        {"SaveTrack", PaintDisk},
+        {"TrackInfo", PaintInfo},
+        {"RefreshView", PaintRefresh},
+        {"CenterView", PaintCenterView},
+        {"CenterSpace", PaintCenterSpace},
+        {"ZoomView", PaintMagnifier},
+        {"TranslateView", PaintHand},
+        {"TranslateSpace",
+         [](QPainter& p) {
+             SpaceBody(p, QPointF(12, 12), 10, 6);
+             MoveArrows(p, QPointF(12, 12), 5.5, 11.5, Blue);
+         }},
+        {"RotateSpace",
+         [](QPainter& p) {
+             SpaceBody(p, QPointF(12, 12), 13, 6.5, -30);
+             TurnArrow(p, QPointF(12, 12), 9.5, -150, 100, Blue);
+             TurnArrow(p, QPointF(12, 12), 9.5, 30, 100, Blue);
+         }},
+        {"TranslateTrack",
+         [](QPainter& p) {
+             MiniTrack(p, QRectF(6, 7.5, 12, 9));
+             MoveArrows(p, QPointF(12, 12), 7.2, 11.8, Blue);
+         }},
+        {"RotateTrack",
+         [](QPainter& p) {
+             MiniTrack(p, QRectF(5.5, 8, 13, 8));
+             TurnArrow(p, QPointF(12, 12), 10, -160, 110, Blue);
+             TurnArrow(p, QPointF(12, 12), 10, 20, 110, Blue);
+         }},
+        {"EditCorner", PaintFlag},
+        {"PolyMode", PaintPolyMode},
+        {"AddSpace",
+         [](QPainter& p) {
+             SpaceBody(p, QPointF(10, 9), 16, 8.5);
+             Badge(p, QPointF(17.5, 17.5), 5.2, Green, '+');
+         }},
+        {"DeleteSpace",
+         [](QPainter& p) {
+             SpaceBody(p, QPointF(10, 9), 16, 8.5);
+             Badge(p, QPointF(17.5, 17.5), 5.2, Red, 'x');
+         }},
+        {"ResetSpace", PaintResetSpace},
+        {"ChangeCOR", PaintChangeCor},
+        {"ScaleSpaceUp", [](QPainter& p) { PaintScale(p, true); }},
+        {"ScaleSpaceDown", [](QPainter& p) { PaintScale(p, false); }},
+        {"PrimarySpace", [](QPainter& p) { PaintLetterSpace(p, 'P', Red); }},
+        {"NextSpace", [](QPainter& p) { PaintLetterSpace(p, 'N', Blue); }},
+        {"AdjacentSpace", [](QPainter& p) { PaintLetterSpace(p, 'A', Green); }},
+        {"GridFine", [](QPainter& p) { DotGrid(p, 6, 0.8); }},
+        {"GridMedium", [](QPainter& p) { DotGrid(p, 4, 1.1); }},
+        {"GridCoarse", [](QPainter& p) { DotGrid(p, 2, 1.7); }},
+        {"Options", PaintGear},
+
+        {"NewPoly",
+         [](QPainter& p) {
+             ScenePoly(p, Scaled(ScenePolygon(), QPointF(0, 0), 0.82));
+             Badge(p, QPointF(18.5, 18.5), 4.6, Green, '+');
+         }},
+        {"NewRectangle",
+         [](QPainter& p) {
+             const QPolygonF r({QPointF(3, 4), QPointF(17, 4), QPointF(17, 14), QPointF(3, 14)});
+             ScenePoly(p, r);
+             Badge(p, QPointF(18.5, 18.5), 4.6, Green, '+');
+         }},
+        {"NewRoad", PaintNewRoad},
+        {"EditPolyVertex",
+         [](QPainter& p) {
+             const QPolygonF poly = ScenePolygon();
+             ScenePoly(p, poly);
+             VertexMark(p, poly[3], Red, 4.2);
+         }},
+        {"TranslatePoly",
+         [](QPainter& p) {
+             ScenePoly(p, Scaled(ScenePolygon(), QPointF(5.4, 5.4), 0.55), false);
+             MoveArrows(p, QPointF(12, 12), 6.5, 11.8, Blue);
+         }},
+        {"RotatePoly",
+         [](QPainter& p) {
+             ScenePoly(p, Scaled(ScenePolygon(), QPointF(5, 5), 0.58), false);
+             TurnArrow(p, QPointF(12, 12), 10, -160, 110, Blue);
+             TurnArrow(p, QPointF(12, 12), 10, 20, 110, Blue);
+         }},
+        {"DeletePoly",
+         [](QPainter& p) {
+             ScenePoly(p, Scaled(ScenePolygon(), QPointF(0, 0), 0.82), false);
+             Badge(p, QPointF(18.5, 18.5), 4.6, Red, 'x');
+         }},
+        {"PolyFillcolor", PaintBucket},
+        {"PolyOutline", PaintOutline},
+        {"PolyFront", [](QPainter& p) { PaintStacking(p, true, true); }},
+        {"PolyForward", [](QPainter& p) { PaintStacking(p, true, false); }},
+        {"PolyBackward", [](QPainter& p) { PaintStacking(p, false, false); }},
+        {"PolyBack", [](QPainter& p) { PaintStacking(p, false, true); }},
+    };
+    return painters;
+}
+
+// Button keys whose picture is stored under another image key.
+QString ImageKeyOf(const QString& key) {
+    static const QHash<QString, QString> shared = {
+        {"SetPrimarySpace", "PrimarySpace"}, {"SetNextSpace", "NextSpace"},
+        {"SetAdjacentSpace", "AdjacentSpace"}, {"CreatePoly", "NewPoly"},
+        {"CreateRectangle", "NewRectangle"},  {"CreateRoad", "NewRoad"},
+    };
+    return shared.value(key, key);
+}
+
+int PaletteIndexOf(const QString& key) {
+    if (!key.startsWith(QLatin1String("Palette")) || key.size() != 8)
+        return 0;
+    const int digit = key.at(7).digitValue();
+    return digit >= 1 && digit <= 9 ? digit : 0;
+}
+
+} // namespace
+
+bool PaintToolbarSymbol(QPainter& painter, const QString& key) {
+    const auto it = Painters().find(ImageKeyOf(key));
+    if (it == Painters().end())
+        return false;
+    painter.save();
+    it.value()(painter);
+    painter.restore();
+    return true;
+}
+
+QIcon PaintedIcon(std::function<void(QPainter&)> paint, qreal designSize) {
+    if (!paint || designSize <= 0)
+        return QIcon();
+    return QIcon(new PaintedIconEngine(std::move(paint), designSize));
+}
+
+QIcon ToolbarIcon(const QString& key) {
+    if (const int index = PaletteIndexOf(key))
+        return PaletteSwatchIcon(index);
+    const QString imageKey = ImageKeyOf(key);
+    if (!Painters().contains(imageKey))
+        return QIcon();
+    return PaintedIcon([imageKey](QPainter& p) { PaintToolbarSymbol(p, imageKey); }, 24);
+}
+
+QIcon PaletteSwatchIcon(int index) {
+    if (index < 1 || index > 9)
+        return QIcon();
+    const QColor colour = FromBgr(Palette[static_cast<size_t>(index)]);
+    return PaintedIcon(
+        [colour](QPainter& p) {
+            p.setPen(Stroke(Ink, 1.2));
+            p.setBrush(colour);
+            p.drawRoundedRect(QRectF(3, 5, 18, 14), 2, 2);
+        },
+        24);
+}
+
+const QStringList& ToolbarImageKeys() {
+    static const QStringList keys = {
+        "New3Lane",      "New4Lane",      "LoadTrack",    "SaveTrack",      "TrackInfo",
+        "RefreshView",   "CenterView",    "CenterSpace",  "ZoomView",       "TranslateView",
+        "TranslateSpace", "RotateSpace",  "TranslateTrack", "RotateTrack",  "EditCorner",
+        "PolyMode",      "AddSpace",      "DeleteSpace",  "ResetSpace",     "ChangeCOR",
+        "ScaleSpaceUp",  "ScaleSpaceDown", "PrimarySpace", "NextSpace",     "AdjacentSpace",
+        "GridFine",      "GridMedium",    "GridCoarse",   "Options"};
+    return keys;
+}
+
+const QStringList& PolyToolbarImageKeys() {
+    static const QStringList keys = {
+        "NewPoly",       "NewRectangle", "NewRoad",     "EditPolyVertex", "TranslatePoly",
+        "RotatePoly",    "DeletePoly",   "PolyFillcolor", "PolyOutline",  "PolyFront",
+        "PolyForward",   "PolyBackward", "PolyBack"};
+    return keys;
+}
+
+} // namespace td
