@@ -1,0 +1,214 @@
+#include "TD.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <cmath>
+
+#include "AppIcon.h"
+#include "DrawArea.h"
+#include "HostText.h"
+#include "KeyMap.h"
+#include "Settings.h"
+#include "view/WindowLayout.h"
+
+namespace td {
+
+namespace {
+
+float ScreenTwipsPerPixel(bool horizontal) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal dpi = screen ? (horizontal ? screen->logicalDotsPerInchX()
+                                           : screen->logicalDotsPerInchY())
+                             : 96.0;
+    return dpi > 0 ? static_cast<float>(1440.0 / dpi) : 15.0f;
+}
+
+} // namespace
+
+TD::TD(TDOptions options, QWidget* parent)
+    : QMainWindow(parent), options_(std::move(options)), settings_(OpenSettingsStore()),
+      surface_(1, 1, ScreenTwipsPerPixel(true), ScreenTwipsPerPixel(false)),
+      editor_(*this, surface_) {
+    setObjectName(QStringLiteral("TD"));
+    setWindowTitle(QString::fromLatin1(AppTitle));
+    setWindowIcon(AppIcon());
+    setMinimumSize(static_cast<int>(MinWindowWidthPx), static_cast<int>(MinWindowHeightPx));
+
+    BuildMenus();
+    BuildToolbars();
+    BuildStatusBar();
+
+    // The drawing area with the property panel beside it; both appear with
+    // the first track.
+    editingArea_ = new QWidget(this);
+    auto* layout = new QHBoxLayout(editingArea_);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(4);
+    drawArea_ = new DrawArea(surface_, editingArea_);
+    layout->addWidget(drawArea_, 1);
+    layout->addWidget(BuildPropertyPanel());
+    auto* central = new QWidget(this);
+    auto* centralLayout = new QHBoxLayout(central);
+    centralLayout->setContentsMargins(0, 0, 0, 0);
+    centralLayout->addWidget(editingArea_);
+    setCentralWidget(central);
+    editingArea_->hide();
+    statusBar()->hide();
+
+    drawArea_->SetCommandSink([this](const Command& c) { Dispatch(c); });
+    drawArea_->SetAreaSink([this](float w, float h, bool) { OnAreaChanged(w, h); });
+
+    autosaveTimer_.setInterval(60000);
+    connect(&autosaveTimer_, &QTimer::timeout, this,
+            [this] {
+                Command tick;
+                tick.kind = CommandKind::AutosaveTick;
+                Dispatch(tick);
+            });
+}
+
+TD::~TD() = default;
+
+void TD::Start(const QString& commandLine) {
+    if (options_.showSplash)
+        ShowSplash();
+    RestorePlacement();
+    if (placementState_ == WindowMaximised)
+        showMaximized();
+    else if (placementState_ == WindowMinimised)
+        showMinimized();
+    else
+        show();
+    drawArea_->setFocus();
+    Guarded([&] { editor_.Startup(ReadEditorSettings(*settings_), ToHostPath(commandLine)); });
+    drawArea_->update();
+}
+
+void TD::Guarded(const std::function<void()>& work) {
+    // Nothing the editor does may take the window down with it; a command
+    // that fails half-way leaves the track as it stands.
+    try {
+        work();
+    } catch (const std::exception& e) {
+        qWarning("Command failed: %s", e.what());
+    } catch (...) {
+        qWarning("Command failed");
+    }
+}
+
+void TD::Dispatch(const Command& cmd) {
+    if (dispatching_) {
+        pending_.push_back([this, cmd] { editor_.Dispatch(cmd); });
+        return;
+    }
+    dispatching_ = true;
+    Guarded([&] { editor_.Dispatch(cmd); });
+    while (!pending_.empty()) {
+        auto next = std::move(pending_.front());
+        pending_.pop_front();
+        Guarded(next);
+    }
+    dispatching_ = false;
+    drawArea_->update();
+}
+
+void TD::OnAreaChanged(float widthTwips, float heightTwips) {
+    surface_.Resize(std::max(1, drawArea_->width()), std::max(1, drawArea_->height()));
+    const bool visible = drawArea_->isVisible() && !isMinimized();
+    // The extent must be right at once, even inside a running command: a new
+    // track centres its view on it.
+    Guarded([&] { editor_.SetArea(widthTwips, heightTwips, visible); });
+    drawArea_->update();
+}
+
+void TD::RestorePlacement() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect sg = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    // Centred first, so that a store without a position opens in the middle.
+    move(sg.x() + (sg.width() - width()) / 2, sg.y() + (sg.height() - height()) / 2);
+    const WindowPlacement p = ReadWindowPlacement(*settings_, sg.width(), sg.height());
+    placementState_ = p.State;
+    const int w = static_cast<int>(std::lround(p.Width));
+    const int h = static_cast<int>(std::lround(p.Height));
+    resize(std::max(w, minimumWidth()), std::max(h, minimumHeight()));
+    move(p.Left, p.Top);
+}
+
+void TD::StoreSettings() {
+    WindowPlacement p;
+    p.State = isMinimized() ? WindowMinimised : isMaximized() ? WindowMaximised : WindowNormal;
+    p.Width = static_cast<float>(width());
+    p.Height = static_cast<float>(height());
+    p.Left = x();
+    p.Top = y();
+    WriteWindowPlacement(*settings_, p);
+    WriteEditorSettings(*settings_, editor_.CurrentSettings());
+    settings_->sync();
+}
+
+void TD::closeEvent(QCloseEvent* event) {
+    if (dispatching_) {
+        // Closing in the middle of a command would pull the window from under
+        // it; close once it is done.
+        event->ignore();
+        QTimer::singleShot(0, this, &QWidget::close);
+        return;
+    }
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible())
+            w->close();
+    bool go = true;
+    Guarded([&] { go = editor_.ConfirmDiscard(); });
+    if (!go) {
+        event->ignore();
+        return;
+    }
+    StoreSettings();
+    autosaveTimer_.stop();
+    event->accept();
+}
+
+void TD::keyPressEvent(QKeyEvent* event) {
+    const int code = VirtualKeyCode(event->key(), event->modifiers());
+    if (code == 0) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    Dispatch(Command::Key(CommandKind::KeyDown, code, ModifierMask(event->modifiers())));
+}
+
+void TD::keyReleaseEvent(QKeyEvent* event) {
+    const int code = VirtualKeyCode(event->key(), event->modifiers());
+    // A held key repeats its press only.
+    if (code == 0 || event->isAutoRepeat()) {
+        QMainWindow::keyReleaseEvent(event);
+        return;
+    }
+    Dispatch(Command::Key(CommandKind::KeyUp, code, ModifierMask(event->modifiers())));
+}
+
+void TD::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && drawArea_)
+        drawArea_->ReportArea();
+}
+
+bool TD::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        if (dispatching_)
+            pending_.push_back([this] { editor_.Activated(); });
+        else
+            Guarded([&] { editor_.Activated(); });
+    }
+    return QMainWindow::event(event);
+}
+
+} // namespace td

@@ -1,0 +1,185 @@
+// The Host calls that open dialogs, keep files and timers, and set the
+// window's title and pointer.
+
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "DrawArea.h"
+#include "HostText.h"
+#include "PointerImages.h"
+#include "RecentTracks.h"
+#include "TD.h"
+
+#if __has_include("TDTrackInfo.h")
+#include "TDTrackInfo.h"
+#define TD_HAVE_TRACK_INFO 1
+#endif
+
+namespace td {
+
+MsgAnswer TD::MessageBox(const std::string& text, const std::string& title, MsgButtons buttons,
+                         MsgIcon icon) {
+    QMessageBox box(this);
+    box.setWindowTitle(FromHostText(title));
+    box.setText(FromHostText(text));
+    switch (icon) {
+    case MsgIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case MsgIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MsgIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MsgIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MsgIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    }
+    switch (buttons) {
+    case MsgButtons::OK:
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+        break;
+    case MsgButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        break;
+    case MsgButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    }
+    box.exec();
+    switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Yes:
+        return MsgAnswer::Yes;
+    case QMessageBox::No:
+        return MsgAnswer::No;
+    case QMessageBox::Cancel:
+        return MsgAnswer::Cancel;
+    default:
+        // A box closed without a button counts as its safe answer.
+        return buttons == MsgButtons::OK ? MsgAnswer::OK
+               : buttons == MsgButtons::YesNo ? MsgAnswer::No
+                                              : MsgAnswer::Cancel;
+    }
+}
+
+std::optional<std::string> TD::FileDialog(FileDialogKind kind, const std::string& startPath) {
+    QFileDialog dialog(this);
+    dialog.setNameFilters({QStringLiteral("All Files (*.*)"), QStringLiteral("Track Files (*.trk)")});
+    dialog.selectNameFilter(QStringLiteral("Track Files (*.trk)"));
+    if (kind == FileDialogKind::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // Overwriting an existing file is confirmed (the dialog's default).
+        dialog.setDefaultSuffix(QStringLiteral("trk"));
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    const QString start = FromHostPath(startPath);
+    const QFileInfo info(start);
+    if (!start.isEmpty() && info.isDir()) {
+        dialog.setDirectory(start);
+    } else if (!start.isEmpty()) {
+        dialog.setDirectory(info.absolutePath());
+        dialog.selectFile(info.fileName());
+    } else {
+        dialog.setDirectory(FromHostPath(TracksFolder()));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return ToHostPath(dialog.selectedFiles().constFirst());
+}
+
+std::optional<Colour> TD::ColorDialog(Colour initial) {
+    const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
+    const QColor chosen = QColorDialog::getColor(start, this);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return static_cast<Colour>(chosen.red()) | (static_cast<Colour>(chosen.green()) << 8) |
+           (static_cast<Colour>(chosen.blue()) << 16);
+}
+
+void TD::SetPointer(const std::string& key) {
+    pointerKey_ = QString::fromLatin1(key.c_str());
+    drawArea_->setCursor(PointerFor(pointerKey_));
+}
+
+void TD::ShowEditingArea() {
+    for (QAction* a : toolbarSpacing_)
+        a->setVisible(true);
+    mainToolbar_->show();
+    statusBar()->show();
+    editingArea_->show();
+    // Lay the area out now: the reset that follows centres the view on it.
+    if (QLayout* l = centralWidget()->layout())
+        l->activate();
+    if (QLayout* l = editingArea_->layout())
+        l->activate();
+}
+
+void TD::SetWindowTitle(const std::string& title) { setWindowTitle(FromHostText(title)); }
+
+void TD::ShowCornerProperties() {}
+
+void TD::ShowTrackInfo() {
+#ifdef TD_HAVE_TRACK_INFO
+    TDTrackInfo dialog(editor_.track, this);
+    dialog.ShowTrackInfo();
+#endif
+}
+
+std::vector<std::string> TD::RecentTracks() {
+    std::vector<std::string> paths;
+    for (const QString& p : td::RecentTracks(*settings_).List())
+        paths.push_back(ToHostPath(p));
+    return paths;
+}
+
+void TD::AddRecentTrack(const std::string& path) {
+    td::RecentTracks(*settings_).Add(FromHostPath(path));
+    settings_->sync();
+}
+
+void TD::StartAutosaveTimer() {
+    if (!autosaveTimer_.isActive())
+        autosaveTimer_.start();
+}
+
+std::string TD::TracksFolder() {
+    if (!options_.tracksFolder.isEmpty()) {
+        QDir().mkpath(options_.tracksFolder);
+        return ToHostPath(options_.tracksFolder);
+    }
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/Tracks");
+    if (QDir().mkpath(beside) && QFileInfo(beside).isWritable())
+        return ToHostPath(beside);
+    // An installed program's folder is usually not the author's to write.
+    const QString own =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Tracks");
+    QDir().mkpath(own);
+    return ToHostPath(own);
+}
+
+void TD::ShowSplash() {}
+
+void TD::ShowAbout() {}
+
+} // namespace td
