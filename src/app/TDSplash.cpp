@@ -52,7 +52,7 @@ TDSplash::TDSplash(QWidget* parent)
     column->addWidget(name);
     column->addLayout(versionRow);
 
-    setStyleSheet("TDSplash { background: #fcfcfc; border: 2px solid #262b33; }");
+    setStyleSheet("#TDSplash { background: #fcfcfc; border: 2px solid #262b33; }");
     setAttribute(Qt::WA_StyledBackground);
 
     timer_->setObjectName("SplashTimer");

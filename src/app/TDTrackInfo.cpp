@@ -84,6 +84,7 @@ void TDTrackInfo::BuildLayout() {
     auto addEdit = [&](const char* caption, Field field) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QString("TrackInfoTxt(%1)").arg(static_cast<int>(field)));
+        edit->setMinimumWidth(260);
         edit->installEventFilter(this);
         edits_[field] = edit;
         fields->addWidget(new QLabel(caption, this), row, 0);

@@ -250,20 +250,24 @@ void Badge(QPainter& p, QPointF centre, qreal radius, QColor fill, QChar ch) {
     Glyph(p, ch, QRectF(centre.x() - g / 2, centre.y() - g / 2, g, g), Paper, 1.7);
 }
 
-// Rows of staggered spaces, as the lanes of a straight seen from above.
+// A straight of tarmac split into lanes by dashed white lines, with a few
+// board spaces in the lanes, as seen from above.
 void Lanes(QPainter& p, int count, const QRectF& area) {
     const qreal pitch = area.height() / count;
-    const qreal width = pitch - 1.0;
-    const qreal length = width * 2;
-    p.save();
-    p.setClipRect(area.adjusted(-1, -1, 1, 1));
+    p.setPen(Stroke(Ink, 1.3));
+    p.setBrush(Tarmac);
+    p.drawRoundedRect(area, 1.5, 1.5);
+    p.setPen(QPen(Paper, 1.0, Qt::DashLine, Qt::FlatCap));
+    for (int i = 1; i < count; ++i) {
+        const qreal y = area.top() + pitch * i;
+        p.drawLine(QPointF(area.left() + 1, y), QPointF(area.right() - 1, y));
+    }
     for (int row = 0; row < count; ++row) {
         const qreal y = area.top() + pitch * (row + 0.5);
-        const qreal shift = (row % 2) ? length / 2 : 0;
-        for (qreal x = area.left() - length + shift; x < area.right() + length; x += length + 0.6)
-            SpaceBody(p, QPointF(x + length / 2, y), length, width);
+        const qreal width = pitch * 0.62, length = width * 2;
+        const qreal x = area.left() + 2 + length / 2 + (row % 2 ? 0 : length / 2);
+        SpaceBody(p, QPointF(x, y), length, width, 0, row == count - 1 ? Highlight : SpaceFill);
     }
-    p.restore();
 }
 
 // A small closed track, a stadium of tarmac with dark edges.
@@ -437,8 +441,9 @@ void PaintFlag(QPainter& p) {
 void PaintPolyMode(QPainter& p) { ScenePoly(p, ScenePolygon()); }
 
 void PaintResetSpace(QPainter& p) {
-    SpaceBody(p, QPointF(10, 9), 15, 8);
-    TurnArrow(p, QPointF(16, 16), 5, 90, -270, Blue);
+    SpaceBody(p, QPointF(9.5, 8), 15, 8);
+    // Turning back, as an undo sign.
+    TurnArrow(p, QPointF(15.5, 15.5), 5.5, 30, -250, Blue);
 }
 
 void PaintChangeCor(QPainter& p) {
@@ -537,7 +542,7 @@ void PaintOutline(QPainter& p) {
 // Stacking order: a highlighted square above or below a grey one, with one
 // chevron for a single step and two for all the way.
 void PaintStacking(QPainter& p, bool up, bool allTheWay) {
-    const QRectF back(2.5, 3, 10, 10), front(7.5, 9, 10, 10);
+    const QRectF back(2, 3, 10, 10), front(6.5, 9, 10, 10);
     auto square = [&](const QRectF& r, QColor fill) {
         p.setPen(Stroke(Ink, 1.2));
         p.setBrush(fill);
@@ -554,9 +559,9 @@ void PaintStacking(QPainter& p, bool up, bool allTheWay) {
     p.setBrush(Qt::NoBrush);
     const int count = allTheWay ? 2 : 1;
     for (int i = 0; i < count; ++i) {
-        const qreal y = up ? 9 - i * 4.5 : 14 + i * 4.5;
+        const qreal y = up ? 11 - i * 4.5 : 10 + i * 4.5;
         const qreal tip = up ? y - 3 : y + 3;
-        p.drawPolyline(QPolygonF({QPointF(17.5, y), QPointF(20, tip), QPointF(22.5, y)}));
+        p.drawPolyline(QPolygonF({QPointF(18.5, y), QPointF(20.5, tip), QPointF(22.5, y)}));
     }
 }
 
@@ -580,12 +585,12 @@ const QHash<QString, SymbolPainter>& Painters() {
     static const QHash<QString, SymbolPainter> painters = {
         {"New3Lane",
          [](QPainter& p) {
-             Lanes(p, 3, QRectF(2, 3, 20, 15));
+             Lanes(p, 3, QRectF(1.5, 2.5, 21, 14));
              Badge(p, QPointF(17.5, 17.5), 5.5, Blue, '3');
          }},
         {"New4Lane",
          [](QPainter& p) {
-             Lanes(p, 4, QRectF(2, 2.5, 20, 16));
+             Lanes(p, 4, QRectF(1.5, 1.5, 21, 16));
              Badge(p, QPointF(17.5, 17.5), 5.5, Blue, '4');
          }},
         {"LoadTrack", PaintFolder},
