@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "model/SpaceGeometry.h"
+#include "render/Overlays.h"
+#include "render/Pipeline.h"
+#include "render/Scene.h"
+#include "render/qt/QImageSurface.h"
+
+namespace td {
+namespace {
+
+constexpr float T = 15.0f; // twips per pixel
+
+QRgb Px(const QImageSurface& s, int x, int y) { return s.Image().pixel(x, y) | 0xFF000000u; }
+
+// A picture with something on it, so that exclusive-or is tested against
+// more than one background colour.
+void PaintBusyBackground(QImageSurface& s) {
+    s.SetBackColor(0x1B7913);
+    s.SetFillStyle(FillSolid);
+    s.SetFillColor(0xC0C0C0);
+    s.DrawBox(20 * T, 20 * T, 120 * T, 80 * T, 0x000000, PenCopy, LineSolid);
+    s.FillPolygon({{60, 10}, {150, 90}, {10, 95}}, 0x0000FF, PenCopy, LineSolid, 0xAE0000, FillCross);
+    s.SetFillStyle(FillTransparent);
+}
+
+int CountDiff(const QImage& a, const QImage& b) {
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += (a.pixel(x, y) & 0xFFFFFF) != (b.pixel(x, y) & 0xFFFFFF);
+    return n;
+}
+
+TEST(QImageSurface, SizesAreInTwips) {
+    QImageSurface s(160, 100);
+    EXPECT_FLOAT_EQ(s.Width(), 2400.0f);
+    EXPECT_FLOAT_EQ(s.Height(), 1500.0f);
+    EXPECT_EQ(s.Image().format(), QImage::Format_RGB32);
+    s.Resize(20, 30);
+    EXPECT_EQ(s.Image().size(), QSize(20, 30));
+    QImageSurface fine(10, 10, 12.0f, 10.0f);
+    EXPECT_FLOAT_EQ(fine.Width(), 120.0f);
+    EXPECT_FLOAT_EQ(fine.TwipsPerPixelY(), 10.0f);
+}
+
+TEST(QImageSurface, ColoursAreRedInTheLowByte) {
+    QImageSurface s(40, 40);
+    s.SetBackColor(0xFFFFFF);
+    s.DrawLine(2 * T, 5 * T, 30 * T, 5 * T, 0x0000FF, PenCopy, LineSolid);
+    EXPECT_EQ(Px(s, 10, 5), qRgb(255, 0, 0));
+    s.FillPolygon({{5, 10}, {30, 10}, {30, 30}, {5, 30}}, 0xFF0000, PenCopy, LineSolid, 0x00FF00,
+                  FillSolid);
+    EXPECT_EQ(Px(s, 15, 20), qRgb(0, 255, 0));
+    EXPECT_EQ(Px(s, 5, 20), qRgb(0, 0, 255));
+    EXPECT_EQ(Px(s, 2, 35), qRgb(255, 255, 255));
+}
+
+TEST(QImageSurface, ClearAndBackColourRepaintEverything) {
+    QImageSurface s(30, 20);
+    s.SetBackColor(0x123456);
+    EXPECT_EQ(Px(s, 29, 19), qRgb(0x56, 0x34, 0x12));
+    s.DrawLine(0, 0, 29 * T, 19 * T, 0xFFFFFF, PenCopy, LineSolid);
+    s.Clear();
+    for (int x = 0; x < 30; ++x)
+        EXPECT_EQ(Px(s, x, x * 19 / 29), qRgb(0x56, 0x34, 0x12));
+}
+
+TEST(QImageSurface, ExclusiveOrTwiceRestoresEveryPixel) {
+    QImageSurface s(160, 100);
+    PaintBusyBackground(s);
+    const QImage before = s.Image().copy();
+    auto drawAll = [&s] {
+        s.DrawLine(-5 * T, 3 * T, 150 * T, 97 * T, 0xFC82FF, PenXor, LineSolid);
+        s.DrawLine(5 * T, 50 * T, 155 * T, 50 * T, 0xFFFFFF, PenXor, LineDot);
+        s.SetLineWidth(3);
+        s.DrawLine(5 * T, 60 * T, 140 * T, 20 * T, 0x00FFFF, PenXor, LineSolid);
+        s.SetLineWidth(1);
+        s.DrawBox(30 * T, 30 * T, 90 * T, 70 * T, 0xFFFFFF, PenXor, LineSolid);
+        s.SetFillStyle(FillSolid);
+        s.SetFillColor(0xFF0000);
+        s.DrawBox(100 * T, 10 * T, 140 * T, 40 * T, 0xFFFFFF, PenXor, LineSolid);
+        s.SetFillStyle(FillTransparent);
+        s.DrawCircle(80 * T, 50 * T, 37.5f * T, 0xFFFF00, PenXor, LineSolid);
+        s.DrawArc(60 * T, 40 * T, 20 * T, 0x00FFFF, 4.73f, 1.588f, 0.5f, PenXor, LineSolid);
+        s.FillPolygon({{10, 10}, {70, 20}, {40, 90}}, 0xFFFFFF, PenXor, LineSolid, 0x4B4B4B, FillSolid);
+    };
+    drawAll();
+    EXPECT_GT(CountDiff(before, s.Image()), 500);
+    drawAll();
+    EXPECT_EQ(CountDiff(before, s.Image()), 0);
+}
+
+TEST(QImageSurface, InvertFlipsPixelsRegardlessOfColourAndUndoesItself) {
+    QImageSurface s(40, 40);
+    s.SetBackColor(0xFFFFFF);
+    s.DrawBox(10 * T, 10 * T, 20 * T, 20 * T, 0x0000FF, PenInvert, LineSolid);
+    EXPECT_EQ(Px(s, 10, 15), qRgb(0, 0, 0));
+    EXPECT_EQ(Px(s, 20, 20), qRgb(0, 0, 0));
+    EXPECT_EQ(Px(s, 15, 15), qRgb(255, 255, 255)); // outline only
+    s.DrawBox(10 * T, 10 * T, 20 * T, 20 * T, 0x000000, PenInvert, LineSolid);
+    EXPECT_EQ(Px(s, 10, 15), qRgb(255, 255, 255));
+    EXPECT_EQ(Px(s, 20, 20), qRgb(255, 255, 255));
+}
+
+TEST(QImageSurface, DottedLinesLeaveGaps) {
+    QImageSurface s(60, 10);
+    s.SetBackColor(0xFFFFFF);
+    s.DrawLine(0, 5 * T, 59 * T, 5 * T, 0x000000, PenCopy, LineDot);
+    int set = 0;
+    for (int x = 0; x < 60; ++x)
+        set += Px(s, x, 5) == qRgb(0, 0, 0);
+    EXPECT_GT(set, 10);
+    EXPECT_LT(set, 50);
+}
+
+TEST(QImageSurface, CrossHatchShowsWhatLiesBeneath) {
+    QImageSurface s(60, 60);
+    s.SetBackColor(0xFFFFFF);
+    s.FillPolygon({{0, 0}, {59, 0}, {59, 59}, {0, 59}}, 0x000000, PenCopy, LineSolid, 0xFF0000, FillCross);
+    int blue = 0, white = 0;
+    for (int y = 5; y < 55; ++y)
+        for (int x = 5; x < 55; ++x) {
+            blue += Px(s, x, y) == qRgb(0, 0, 255);
+            white += Px(s, x, y) == qRgb(255, 255, 255);
+        }
+    EXPECT_GT(blue, 100);
+    EXPECT_GT(white, 1000);
+}
+
+TEST(QImageSurface, HugeCoordinatesDrawTheVisiblePartOnly) {
+    QImageSurface s(100, 100);
+    s.SetBackColor(0xFFFFFF);
+    // A horizontal line from far left to the middle of row 50.
+    s.DrawLine(-1e12f, 50 * T, 50 * T, 50 * T, 0x000000, PenCopy, LineSolid);
+    EXPECT_EQ(Px(s, 0, 50), qRgb(0, 0, 0));
+    EXPECT_EQ(Px(s, 49, 50), qRgb(0, 0, 0));
+    EXPECT_EQ(Px(s, 70, 50), qRgb(255, 255, 255));
+    // A polygon reaching far out still fills the visible part.
+    s.FillPolygon({{-2000000000, 60}, {80, 60}, {80, 90}, {-2000000000, 90}}, 0x000000, PenCopy,
+                  LineSolid, 0x0000FF, FillSolid);
+    EXPECT_EQ(Px(s, 40, 75), qRgb(255, 0, 0));
+    EXPECT_EQ(Px(s, 90, 75), qRgb(255, 255, 255));
+    s.DrawBox(-1e12f, -1e12f, 1e12f, 30 * T, 0x000000, PenCopy, LineSolid);
+    EXPECT_EQ(Px(s, 50, 30), qRgb(0, 0, 0));
+    s.DrawCircle(0, 0, 1e20f, 0x000000, PenCopy, LineSolid);
+    s.DrawLine(std::nanf(""), 0, 10, 10, 0, PenCopy, LineSolid);
+}
+
+TEST(QImageSurface, DrawingGoesOnAfterTheImageIsRead) {
+    QImageSurface s(20, 20);
+    s.SetBackColor(0xFFFFFF);
+    const QImage first = s.Image();
+    s.DrawLine(0, 10 * T, 19 * T, 10 * T, 0x000000, PenCopy, LineSolid);
+    EXPECT_EQ(Px(s, 5, 10), qRgb(0, 0, 0));
+    EXPECT_EQ(first.pixel(5, 10) | 0xFF000000u, qRgb(255, 255, 255)); // a copy is not changed
+}
+
+TEST(QImageSurface, HighlightDrawnTwiceOverARedrawnTrackRestoresThePicture) {
+    Track track;
+    track.Lanes.push_back(Lane{"Left", {}});
+    for (int i = 0; i < 4; ++i) {
+        Space sp;
+        sp.Pt[0] = {static_cast<float>(i) * 200.0f, 0.0f};
+        sp.Rotation = static_cast<std::int16_t>(i * 10);
+        sp.Symbol = static_cast<std::int16_t>(i == 1 ? 27 : 0);
+        ComputeSpaceOutline(sp);
+        track.Lanes[0].Spaces.push_back(sp);
+    }
+    Selection sel;
+    sel.WorkPts[0] = {200.0f, 0.0f};
+    sel.WorkRotation = 10;
+    ViewState view;
+    view.Zoom = 1.5f;
+    view.AreaWidth = 300 * T;
+    view.AreaHeight = 200 * T;
+    view.OffsetX = 1500;
+    view.OffsetY = 1500;
+    DisplayOptions display;
+    TrackBounds bounds;
+    QImageSurface s(300, 200);
+    Scene scene{s, track, sel, view, display, bounds, true};
+    RefreshView(scene);
+    const QImage before = s.Image().copy();
+    DrawCurrentSpaceHighlight(scene);
+    EXPECT_GT(CountDiff(before, s.Image()), 50);
+    DrawCurrentSpaceHighlight(scene);
+    EXPECT_EQ(CountDiff(before, s.Image()), 0);
+}
+
+} // namespace
+} // namespace td
