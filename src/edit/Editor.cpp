@@ -111,13 +111,6 @@ void Editor::OnMenu(const std::string& name) {
     // context menus have no command here yet.
 }
 
-void Editor::OnPanelCombo(const std::string& control, int index) {
-    if (control == "SpacePropCombo")
-        PickSymbolEntry(index);
-}
-
-void Editor::OnPanelText(const std::string&, const std::string&) {}
-
 void Editor::SetArea(float widthTwips, float heightTwips, bool visible) {
     view.AreaWidth = widthTwips;
     view.AreaHeight = heightTwips;

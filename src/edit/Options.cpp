@@ -1,7 +1,6 @@
 // Modes, grids, the "&Options" menu and the small view commands.
 
 #include "edit/Editor.h"
-#include "edit/Messages.h"
 #include "edit/UiDefs.h"
 #include "view/ViewOps.h"
 
@@ -123,31 +122,6 @@ void Editor::SetPrimarySpace() {
     UpdateLanePanel();
     UpdateSpacePanels();
     UpdateToolbarState();
-    RefreshView();
-}
-
-void Editor::PickSymbolEntry(int index) {
-    const auto& symbols = SymbolTable();
-    if (index < 0 || index >= static_cast<int>(symbols.size()))
-        return;
-    SymbolEntry = index;
-    host.SetComboIndex("SpacePropCombo", index);
-
-    Space* current = track.Find(sel.CurLane, sel.CurSpace);
-    if (!current)
-        return; // the pending space takes the choice when it is added
-    const int code = symbols[static_cast<size_t>(index)].code;
-    if (code >= Sym::PitTeam1 && code <= Sym::GarageTeam1 + 9) {
-        for (const Lane& lane : track.Lanes)
-            for (const Space& other : lane.Spaces)
-                if (&other != current && other.Symbol == code) {
-                    host.MessageBox(SymbolInUseText(), SymbolInUseTitle, MsgButtons::OK,
-                                    MsgIcon::Exclamation);
-                    PickSymbolEntry(0);
-                    return;
-                }
-    }
-    current->Symbol = static_cast<std::int16_t>(code);
     RefreshView();
 }
 

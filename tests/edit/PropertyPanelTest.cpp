@@ -1,0 +1,75 @@
+#include "EditorFixture.h"
+
+namespace td::test {
+namespace {
+
+class PropertyPanelTest : public EditorFixture {
+protected:
+    void Type(const std::string& text) { editor.Dispatch(Command::Text("SpacePosTxt", text)); }
+    void Choose(const std::string& combo, int index) {
+        editor.Dispatch(Command::Combo(combo, index));
+    }
+    void Select(int lane, int space) {
+        editor.sel.CurLane = lane;
+        editor.sel.CurSpace = space;
+        editor.LoadCurrentSpace();
+    }
+};
+
+TEST_F(PropertyPanelTest, PositionBox_TakesTheLeadingNumberOfEachKeystroke) {
+    StartWithNewTrack();
+    Select(3, 4); // a garage in the middle of its row
+    float& pos = editor.track.Lanes[3].Spaces[4].LanePos;
+    Type("1");
+    EXPECT_FLOAT_EQ(pos, 1.0f);
+    Type("12");
+    EXPECT_FLOAT_EQ(pos, 12.0f);
+    Type("");
+    EXPECT_FLOAT_EQ(pos, 12.0f);
+    Type(" -1.5");
+    EXPECT_FLOAT_EQ(pos, -1.5f);
+    Type("2x");
+    EXPECT_FLOAT_EQ(pos, 2.0f);
+    Type("x");
+    EXPECT_FLOAT_EQ(pos, 0.0f);
+    Type("3e1z");
+    EXPECT_FLOAT_EQ(pos, 30.0f);
+}
+
+TEST_F(PropertyPanelTest, PositionBox_IgnoresLastAndPendingSpace) {
+    StartWithNewTrack();
+    Select(3, 9);
+    Type("7");
+    EXPECT_FLOAT_EQ(editor.track.Lanes[3].Spaces[9].LanePos, 0.0f);
+    editor.sel.CurSpace = 10;
+    Type("7");
+    EXPECT_FLOAT_EQ(editor.track.Lanes[3].Spaces[9].LanePos, 0.0f);
+}
+
+TEST_F(PropertyPanelTest, GridPlace_PointsAtTheLastSpaceChosenAndNoneClearsNothing) {
+    StartWithNewTrack();
+    Select(2, 0);
+    Choose("StartingGridCombo", 1);
+    Choose("StartingGridCombo", 4);
+    Select(1, 1);
+    Choose("StartingGridCombo", 1);
+    Choose("StartingGridCombo", 0);
+    EXPECT_EQ(editor.track.StartPos[1], 1001);
+    EXPECT_EQ(editor.track.StartPos[4], 2000);
+    Choose("StartingGridCombo", 21);
+    EXPECT_EQ(editor.track.StartPos[20], NoSpace);
+}
+
+TEST_F(PropertyPanelTest, GapPart_WritesExistingSpaceOnly) {
+    StartWithNewTrack();
+    Choose("GapPartCombo", 3);
+    EXPECT_EQ(editor.track.Lanes[2].Spaces[0].GapPart, 3);
+    Choose("GapPartCombo", 7);
+    EXPECT_EQ(editor.track.Lanes[2].Spaces[0].GapPart, 3);
+    editor.sel.CurSpace = 1; // pending
+    Choose("GapPartCombo", 1);
+    EXPECT_EQ(editor.track.Lanes[2].Spaces.size(), 1u);
+}
+
+} // namespace
+} // namespace td::test
