@@ -49,7 +49,8 @@ public:
     virtual void SetMenuVisible(const std::string& name, bool visible) = 0;
 
     // Property-panel controls by name: visibility, enabled state, text of a
-    // text box and selected entry of a combo box.
+    // text box and selected entry of a combo box. Filling a control from here
+    // is silent: it must not come back as a PanelText or PanelCombo command.
     virtual void SetControlVisible(const std::string& name, bool visible) = 0;
     virtual void SetControlEnabled(const std::string& name, bool enabled) = 0;
     virtual void SetControlText(const std::string& name, const std::string& text) = 0;

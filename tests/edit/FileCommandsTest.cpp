@@ -310,3 +310,24 @@ TEST_F(FileCommandsTest, RecentEntry_OpensItsTrackAndAutosaveNeverListed) {
 
 } // namespace
 } // namespace td::test
+
+namespace td::test {
+namespace {
+
+TEST_F(FileCommandsTest, SaveThatReordersLanes_KeepsTheSelectionOnItsLanes) {
+    StartWithNewTrack();
+    Key(VK::P); // primary space: first space of "Right"
+    // A pit lane on the inner side of the racing lanes goes to the front.
+    Space& pit = editor.track.Lanes[4].Spaces[0];
+    pit.Pt[0].y = -500.0f;
+    pit.Adj[1] = 2000;
+    host.ChooseFile(PathIn("moved.trk"));
+    Menu("MnuSave");
+    ASSERT_NE(editor.track.Lanes[2].Name, "Right");
+    EXPECT_EQ(editor.track.Lanes[static_cast<size_t>(editor.sel.CurLane)].Name, "Right");
+    EXPECT_EQ(host.panels["CurrLane"], "Lane " + std::to_string(editor.sel.CurLane) + ", Right");
+    EXPECT_EQ(editor.sel.PrimarySpace, MakeRef(editor.sel.CurLane, 0));
+}
+
+} // namespace
+} // namespace td::test
