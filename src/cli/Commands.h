@@ -1,0 +1,25 @@
+#pragma once
+// The commands of trktool that work on track files.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "model/Track.h"
+
+namespace trktool {
+
+using Args = std::vector<std::string>;
+
+int NewTemplate(int lanes, const std::string& out, std::ostream& err);
+int Resave(const std::string& in, const std::string& out, std::ostream& err);
+int Info(const std::string& in, std::ostream& out, std::ostream& err);
+int Check(const std::string& in, std::ostream& out, std::ostream& err);
+int Generate(const Args& args, std::ostream& out, std::ostream& err);
+
+// Loads a track that must read to its end; reports why not on err.
+bool LoadWhole(td::Track& track, const std::string& path, std::ostream& err);
+// Saves through SaveTrack; reports a failure on err.
+bool Save(td::Track& track, const std::string& path, std::ostream& err);
+
+} // namespace trktool

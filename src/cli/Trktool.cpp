@@ -1,0 +1,82 @@
+#include "Trktool.h"
+
+#include "Commands.h"
+#include "RenderCommand.h"
+#include "Version.h"
+
+namespace trktool {
+
+namespace {
+
+constexpr const char* Usage =
+    "usage: trktool COMMAND [ARGS]\n"
+    "\n"
+    "commands:\n"
+    "  new3 OUT                 write the 3-lane template track\n"
+    "  new4 OUT                 write the 4-lane template track\n"
+    "  resave IN OUT            read a track and write it again\n"
+    "  info IN                  show the track information and counts\n"
+    "  check IN                 list every problem of a track (exit 1 when there are any)\n"
+    "  generate OUT [--lanes 3|4] [--length N] [--polygons P] [--name TEXT]\n"
+    "                           build a complete closed track\n"
+    "  render IN OUT.png [--size WxH] [--zoom Z] [--wireframe] [--detail 1-4]\n"
+    "                           draw a track into a PNG image\n"
+    "  --help                   show this text\n"
+    "  --version                show the version\n";
+
+int UsageError(std::ostream& err, const std::string& message) {
+    err << "trktool: " << message << "\n";
+    err << "Try 'trktool --help'.\n";
+    return ExitError;
+}
+
+bool Expect(const Args& args, size_t words, const char* form, std::ostream& err, int& code) {
+    if (args.size() == words)
+        return true;
+    code = UsageError(err, std::string("usage: trktool ") + form);
+    return false;
+}
+
+} // namespace
+
+int RunTrktool(const Args& args, std::ostream& out, std::ostream& err) {
+    if (args.empty())
+        return UsageError(err, "no command given");
+    const std::string& cmd = args[0];
+    int code = ExitError;
+    if (cmd == "--help" || cmd == "-h" || cmd == "help") {
+        out << Usage;
+        return ExitOk;
+    }
+    if (cmd == "--version") {
+        out << "trktool " << TD_VERSION_STRING << "\n";
+        return ExitOk;
+    }
+    if (cmd == "new3" || cmd == "new4") {
+        if (!Expect(args, 2, cmd == "new3" ? "new3 OUT" : "new4 OUT", err, code))
+            return code;
+        return NewTemplate(cmd == "new3" ? 3 : 4, args[1], err);
+    }
+    if (cmd == "resave") {
+        if (!Expect(args, 3, "resave IN OUT", err, code))
+            return code;
+        return Resave(args[1], args[2], err);
+    }
+    if (cmd == "info") {
+        if (!Expect(args, 2, "info IN", err, code))
+            return code;
+        return Info(args[1], out, err);
+    }
+    if (cmd == "check") {
+        if (!Expect(args, 2, "check IN", err, code))
+            return code;
+        return Check(args[1], out, err);
+    }
+    if (cmd == "generate")
+        return Generate(Args(args.begin() + 1, args.end()), out, err);
+    if (cmd == "render")
+        return RunRenderCommand(Args(args.begin() + 1, args.end()));
+    return UsageError(err, "unknown command \"" + cmd + "\"");
+}
+
+} // namespace trktool
