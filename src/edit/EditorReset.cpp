@@ -24,6 +24,7 @@ bool EndsWith(const std::string& text, const std::string& tail) {
 } // namespace
 
 void Editor::Startup(const EditorSettings& settings, const std::string& commandLine) {
+    host.SetWindowTitle(AppTitle);
     // A mode key the toolbar does not know falls back to the default mode.
     const std::string mode = IsModeKey(settings.Mode) ? settings.Mode : EditorSettings{}.Mode;
     EditMode = mode;

@@ -18,6 +18,7 @@ TEST_F(StartupTest, FirstStart_DefaultsApplyAndNoTrackExists) {
         EXPECT_TRUE(host.menuChecked[item]) << item;
     EXPECT_EQ(host.menuCaption["MnuDrawFullDetail"], "Draw Wireframe");
     EXPECT_FALSE(editor.HasTrack);
+    EXPECT_EQ(host.title, "Tarvel Track Designer");
     EXPECT_EQ(host.editingAreaShown, 0);
     EXPECT_EQ(host.timerStarts, 0);
     EXPECT_TRUE(editor.TrackPath.empty());
