@@ -331,3 +331,28 @@ TEST_F(FileCommandsTest, SaveThatReordersLanes_KeepsTheSelectionOnItsLanes) {
 
 } // namespace
 } // namespace td::test
+
+namespace td::test {
+namespace {
+
+TEST_F(FileCommandsTest, FileThatIsNoTrack_GivesAnEmptyTrackThatEveryCommandSurvives) {
+    StartWithNewTrack();
+    const std::string path = PathIn("note.trk");
+    Write(path, "hello\r\n");
+    host.ChooseFile(path);
+    Menu("MnuOpen");
+    EXPECT_EQ(host.messages.size(), 1u);
+    for (const char* b : {"CenterSpace", "SetPrimarySpace", "PolyMode", "TranslateView"})
+        Button(b);
+    for (int k : {VK::P, VK::H, VK::Right, VK::NumMinus, VK::N, VK::Enter})
+        Key(k);
+    editor.Dispatch(Command::Text("SpacePosTxt", "4"));
+    editor.Dispatch(Command::Combo("StartingGridCombo", 2));
+    editor.Dispatch(Command::Combo("GapPartCombo", 2));
+    host.ChooseFile(PathIn("empty.trk"));
+    Menu("MnuSave");
+    EXPECT_TRUE(std::filesystem::exists(PathIn("empty.trk")));
+}
+
+} // namespace
+} // namespace td::test
