@@ -75,11 +75,18 @@ TD::TD(TDOptions options, QWidget* parent)
             });
 }
 
-TD::~TD() = default;
+TD::~TD() {
+    // The drawing area reads the surface and reports to the editor; both are
+    // members that die before the widgets do.
+    drawArea_->SetAreaSink(nullptr);
+    drawArea_->SetCommandSink(nullptr);
+    delete takeCentralWidget();
+}
 
 void TD::Start(const QString& commandLine) {
-    if (options_.showSplash)
-        ShowSplash();
+    // The window is shown under the splash rather than after it: the
+    // command-line track is centred on the drawing area, which needs its
+    // size.
     RestorePlacement();
     if (placementState_ == WindowMaximised)
         showMaximized();
@@ -87,6 +94,8 @@ void TD::Start(const QString& commandLine) {
         showMinimized();
     else
         show();
+    if (options_.showSplash)
+        ShowSplash();
     drawArea_->setFocus();
     Guarded([&] { editor_.Startup(ReadEditorSettings(*settings_), ToHostPath(commandLine)); });
     drawArea_->update();

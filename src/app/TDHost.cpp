@@ -15,14 +15,13 @@
 
 #include "DrawArea.h"
 #include "HostText.h"
-#include "PointerImages.h"
+#include "CursorImages.h"
 #include "RecentTracks.h"
 #include "TD.h"
-
-#if __has_include("TDTrackInfo.h")
+#include "TDAbout.h"
+#include "TDSplash.h"
 #include "TDTrackInfo.h"
-#define TD_HAVE_TRACK_INFO 1
-#endif
+
 
 namespace td {
 
@@ -119,7 +118,7 @@ std::optional<Colour> TD::ColorDialog(Colour initial) {
 
 void TD::SetPointer(const std::string& key) {
     pointerKey_ = QString::fromLatin1(key.c_str());
-    drawArea_->setCursor(PointerFor(pointerKey_));
+    drawArea_->setCursor(CursorImage(pointerKey_));
 }
 
 void TD::ShowEditingArea() {
@@ -140,10 +139,8 @@ void TD::SetWindowTitle(const std::string& title) { setWindowTitle(FromHostText(
 void TD::ShowCornerProperties() {}
 
 void TD::ShowTrackInfo() {
-#ifdef TD_HAVE_TRACK_INFO
     TDTrackInfo dialog(editor_.track, this);
     dialog.ShowTrackInfo();
-#endif
 }
 
 std::vector<std::string> TD::RecentTracks() {
@@ -178,8 +175,19 @@ std::string TD::TracksFolder() {
     return ToHostPath(own);
 }
 
-void TD::ShowSplash() {}
+void TD::ShowSplash() {
+    auto* splash = new TDSplash();
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    connect(splash, &TDSplash::Finished, this, [this] {
+        raise();
+        activateWindow();
+    });
+    splash->ShowSplash();
+}
 
-void TD::ShowAbout() {}
+void TD::ShowAbout() {
+    TDAbout about(this);
+    about.ShowAbout();
+}
 
 } // namespace td

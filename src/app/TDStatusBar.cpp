@@ -3,24 +3,43 @@
 #include <QLabel>
 #include <QStatusBar>
 
+#include <map>
+
 #include "HostText.h"
 #include "TD.h"
 
 namespace td {
 
+namespace {
+
+int PanelShare(const std::string& key) {
+    static const std::map<std::string, int> shares = {
+        {"Mode", 14},     {"Grid", 12},   {"Zoom", 15},   {"CurrLane", 15},
+        {"CurrSpace", 8}, {"SpaceX", 9},  {"SpaceY", 9},  {"CurrRot", 8},
+        {"CurrScl", 10},  {"Segment", 11}, {"Corner", 12}};
+    const auto it = shares.find(key);
+    return it == shares.end() ? 10 : it->second;
+}
+
+} // namespace
+
 void TD::BuildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("TD_StatusBar"));
-    bar->setSizeGripEnabled(true);
+    bar->setSizeGripEnabled(false);
+    QFont font = bar->font();
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    bar->setFont(font);
     for (const PanelDef& def : StatusPanels()) {
         auto* label = new QLabel(QString::fromLatin1(def.text.c_str()), bar);
         label->setObjectName(QString::fromLatin1(def.key.c_str()));
         label->setToolTip(QString::fromLatin1(def.tooltip.c_str()));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setContentsMargins(3, 0, 3, 0);
-        // Mode and grid names are the longest texts; the numbers share the rest.
-        const bool wide = def.key == "Mode" || def.key == "Grid" || def.key == "Zoom";
-        bar->addPermanentWidget(label, wide ? 2 : 1);
+        // The panels share the width in proportion to the texts they usually
+        // hold, so that an 800 pixel window shows them all.
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        bar->addPermanentWidget(label, PanelShare(def.key));
         panels_[def.key] = label;
     }
 }

@@ -35,7 +35,8 @@ QToolBar* TD::BuildToolbar(const std::vector<ButtonDef>& defs, const QString& na
     bar->setObjectName(name);
     bar->setMovable(false);
     bar->setFloatable(false);
-    bar->setIconSize(QSize(24, 24));
+    // Every button of the main toolbar fits the narrowest window at this size.
+    bar->setIconSize(QSize(16, 16));
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     // A toolbar the author closed could not be brought back.
     bar->toggleViewAction()->setEnabled(false);
