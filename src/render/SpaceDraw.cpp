@@ -41,6 +41,18 @@ Colour SpaceOutlineColour(int symbol, Colour given) {
     return given;
 }
 
+bool LaneIsClosed(const Lane& lane) {
+    const auto& sp = lane.Spaces;
+    if (sp.size() < 3)
+        return false;
+    const Space& first = sp.front();
+    const Space& last = sp.back();
+    auto near = [](PointF a, PointF b) {
+        return std::fabs(a.x - b.x) <= ClosingReach && std::fabs(a.y - b.y) <= ClosingReach;
+    };
+    return near(last.Pt[2], first.Pt[1]) && near(last.Pt[3], first.Pt[4]);
+}
+
 bool CornersJoined(PointF a, PointF b) {
     return std::fabs(a.x - b.x) <= 2.0f && std::fabs(a.y - b.y) <= 2.0f;
 }
@@ -78,12 +90,17 @@ std::vector<PointI> SpaceBody(const Track& track, int lane, int s) {
             body.push_back(RoundWorldInt(pt[static_cast<size_t>(i)]));
         return body;
     }
-    // The lane wraps: a circuit's first space continues from its last.
     const int count = static_cast<int>(ln.Spaces.size());
+    const bool closed = LaneIsClosed(ln);
     const Space& prev = ln.Spaces[static_cast<size_t>((s - 1 + count) % count)];
     const Space& next = ln.Spaces[static_cast<size_t>((s + 1) % count)];
-    const bool openBehind = sp->GapPart == Gap::GapEnd || sp->GapPart == Gap::FirstPartial;
-    const bool openAhead = sp->GapPart == Gap::GapStart || sp->GapPart == Gap::LastPartial;
+    // The first space continues from the last one only on a closed circuit;
+    // on an open lane the other end is far away and a body stretched half
+    // way to it would cover the spaces in between.
+    const bool openBehind = sp->GapPart == Gap::GapEnd || sp->GapPart == Gap::FirstPartial ||
+                            (s == 0 && !closed);
+    const bool openAhead = sp->GapPart == Gap::GapStart || sp->GapPart == Gap::LastPartial ||
+                           (s == count - 1 && !closed);
     body.reserve(8);
     if (!CornersJoined(pt[1], prev.Pt[2]) && !openBehind)
         body.push_back(RoundWorldInt(Mid(prev.Pt[2], pt[1])));

@@ -16,6 +16,12 @@ Colour SpaceOutlineColour(int symbol, Colour given);
 // Colour of team 1..10 (garage fill); 0 for any other number.
 Colour TeamColour(int team);
 
+// A lane is a closed circuit when it has at least three spaces and the
+// front end of its last space lies within ClosingReach (on both axes) of the
+// rear end of its first space.
+constexpr float ClosingReach = 2.0f * SpaceHalfLength;
+bool LaneIsClosed(const Lane& lane);
+
 // Two corners are joined when both coordinates differ by at most 2 units.
 bool CornersJoined(PointF a, PointF b);
 
@@ -24,7 +30,8 @@ bool CornersJoined(PointF a, PointF b);
 void DrawSpaceGap(Scene& scene, int lane, int s);
 
 // Outline of the filled body of space s, extended half way into the gaps
-// to its neighbours unless the lane is the pit lane or the garage row.
+// to its neighbours unless the lane is the pit lane or the garage row. The
+// ends of an open lane are not extended outwards.
 std::vector<PointI> SpaceBody(const Track& track, int lane, int s);
 
 // Draws space s (culled on its centre) and widens the track bounds with its

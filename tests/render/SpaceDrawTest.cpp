@@ -72,12 +72,33 @@ TEST_F(SpaceDrawTest, BodyExtendsHalfWayIntoBothGaps) {
     EXPECT_EQ(Body(lane, 1), expected);
 }
 
-TEST_F(SpaceDrawTest, FirstSpaceExtendsTowardsTheLastOneOfItsLane) {
-    const int lane = AddStraightLane("Middle", 3, 0.0f, 20.0f);
-    // Previous of space 0 is space 2 (front corners at x = 540).
-    const auto body = Body(lane, 0);
-    ASSERT_EQ(body.size(), 8u);
-    EXPECT_EQ(body[0], (PointI{220, -50}));
+TEST_F(SpaceDrawTest, ClosedCircuitWrapsFromItsLastSpaceToItsFirst) {
+    const int lane = AddLane("Middle");
+    AddSpace(lane, 0.0f, 0.0f);
+    AddSpace(lane, 220.0f, 0.0f);
+    AddSpace(lane, -220.0f, 0.0f); // its front end (-120) meets the first space's rear
+    EXPECT_TRUE(LaneIsClosed(track.Lanes[0]));
+    const auto first = Body(lane, 0);
+    ASSERT_EQ(first.size(), 8u);
+    EXPECT_EQ(first[0], (PointI{-110, -50}));
+    EXPECT_EQ(first[7], (PointI{-110, 50}));
+    // Moving the last space away opens the circuit again.
+    track.Lanes[0].Spaces[2].Pt[2].x -= 300.0f;
+    EXPECT_FALSE(LaneIsClosed(track.Lanes[0]));
+    EXPECT_EQ(Body(lane, 0).size(), 6u);
+}
+
+TEST_F(SpaceDrawTest, OpenLaneEndsAreNotStretchedToTheOtherEnd) {
+    const int lane = AddStraightLane("Middle", 5, 0.0f, 20.0f);
+    EXPECT_FALSE(LaneIsClosed(track.Lanes[0]));
+    for (const PointI& p : Body(lane, 0))
+        EXPECT_GE(p.x, -100);
+    for (const PointI& p : Body(lane, 0))
+        EXPECT_LE(p.x, 110);
+    for (const PointI& p : Body(lane, 4))
+        EXPECT_LE(p.x, 980);
+    EXPECT_EQ(Body(lane, 0).size(), 6u);
+    EXPECT_EQ(Body(lane, 4).size(), 6u);
 }
 
 TEST_F(SpaceDrawTest, GapCodesKeepTheBreakOpen) {
@@ -118,16 +139,15 @@ TEST_F(SpaceDrawTest, PitAndGarageLanesAreNeverExtended) {
     }
 }
 
-TEST_F(SpaceDrawTest, SingleSpaceIsItsOwnNeighbour) {
-    const int lane = AddStraightLane("Left", 1);
-    const auto body = Body(lane, 0);
-    // Its front and rear ends are far apart, so every midpoint is added,
-    // all between its own corners.
-    ASSERT_EQ(body.size(), 8u);
-    EXPECT_EQ(body[0], (PointI{0, -50}));
-    EXPECT_EQ(body[3], (PointI{0, -50}));
+TEST_F(SpaceDrawTest, ShortLanesAreNeverCircuits) {
+    // A lone space (or a pair) has no real neighbour beyond its ends, so
+    // its body is just its four corners and it is filled, not degenerate.
+    int lane = AddStraightLane("Left", 1);
+    EXPECT_EQ(Body(lane, 0), (std::vector<PointI>{{-100, -50}, {100, -50}, {100, 50}, {-100, 50}}));
+    lane = AddStraightLane("Right", 2, 0.0f, 30.0f);
+    EXPECT_EQ(Body(lane, 0), (std::vector<PointI>{{-100, -50}, {100, -50}, {115, -50}, {115, 50}, {100, 50}, {-100, 50}}));
     Scene scene = Make();
-    DrawSpaceGap(scene, lane, 0);
+    DrawSpaceGap(scene, 0, 0);
     EXPECT_TRUE(surface.calls.empty());
 }
 

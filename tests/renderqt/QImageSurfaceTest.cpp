@@ -105,6 +105,24 @@ TEST(QImageSurface, InvertFlipsPixelsRegardlessOfColourAndUndoesItself) {
     EXPECT_EQ(Px(s, 20, 20), qRgb(255, 255, 255));
 }
 
+TEST(QImageSurface, CirclesAndArcsAreOutlinesInTwips) {
+    QImageSurface s(100, 100);
+    s.SetBackColor(0xFFFFFF);
+    s.SetFillStyle(FillSolid); // circles never take the box fill
+    s.DrawCircle(50 * T, 50 * T, 20 * T, 0x000000, PenCopy, LineSolid);
+    EXPECT_EQ(Px(s, 70, 50), qRgb(0, 0, 0));
+    EXPECT_EQ(Px(s, 30, 50), qRgb(0, 0, 0));
+    EXPECT_EQ(Px(s, 50, 30), qRgb(0, 0, 0));
+    EXPECT_EQ(Px(s, 50, 50), qRgb(255, 255, 255));
+    s.Clear();
+    // A right half-ellipse, flat (half as tall as wide), from 271 to 91 degrees.
+    s.DrawArc(50 * T, 50 * T, 20 * T, 0x000000, 4.7298f, 1.5882f, 0.5f, PenCopy, LineSolid);
+    EXPECT_EQ(Px(s, 70, 50), qRgb(0, 0, 0));
+    EXPECT_EQ(Px(s, 30, 50), qRgb(255, 255, 255));
+    EXPECT_EQ(Px(s, 50, 40), qRgb(0, 0, 0));
+    EXPECT_EQ(Px(s, 50, 30), qRgb(255, 255, 255));
+}
+
 TEST(QImageSurface, DottedLinesLeaveGaps) {
     QImageSurface s(60, 10);
     s.SetBackColor(0xFFFFFF);

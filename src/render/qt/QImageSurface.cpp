@@ -163,11 +163,15 @@ void QImageSurface::DrawArc(float cx, float cy, float radius, Colour colour, flo
         return;
     if (prx > 1e6 || pry > 1e6)
         return; // larger than any screen: only its far-away rim could show
+    // Counter-clockwise from start to end; equal angles (to within float
+    // precision, as for a whole turn) make a full ellipse.
     double span = std::fmod(static_cast<double>(endRad) - startRad, 2.0 * Pi);
-    if (span <= 0.0)
+    if (span < 0.0)
         span += 2.0 * Pi;
     const int start16 = static_cast<int>(std::lround(startRad * 180.0 / Pi * 16.0));
-    const int span16 = static_cast<int>(std::lround(span * 180.0 / Pi * 16.0));
+    int span16 = static_cast<int>(std::lround(span * 180.0 / Pi * 16.0));
+    if (span16 <= 0 || span16 >= 360 * 16 - 1)
+        span16 = 360 * 16;
     ApplyMode(penMode);
     ApplyPen(colour, lineStyle);
     ApplyBrush(-1, 0);
