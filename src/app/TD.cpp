@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -29,6 +30,17 @@ float ScreenTwipsPerPixel(bool horizontal) {
                                            : screen->logicalDotsPerInchY())
                              : 96.0;
     return dpi > 0 ? static_cast<float>(1440.0 / dpi) : 15.0f;
+}
+
+// The command-line path made absolute, quotes kept: the recent-track list
+// must name the file wherever the program is started from next time.
+QString AbsoluteCommandLinePath(const QString& commandLine) {
+    const bool quoted = commandLine.startsWith('"') && commandLine.size() >= 2;
+    const QString inner = quoted ? commandLine.mid(1, commandLine.size() - 2) : commandLine;
+    if (inner.isEmpty() || !QFileInfo(inner).isRelative())
+        return commandLine;
+    const QString absolute = QFileInfo(inner).absoluteFilePath();
+    return quoted ? '"' + absolute + '"' : absolute;
 }
 
 } // namespace
@@ -97,7 +109,8 @@ void TD::Start(const QString& commandLine) {
     if (options_.showSplash)
         ShowSplash();
     drawArea_->setFocus();
-    Guarded([&] { editor_.Startup(ReadEditorSettings(*settings_), ToHostPath(commandLine)); });
+    const QString track = AbsoluteCommandLinePath(commandLine);
+    Guarded([&] { editor_.Startup(ReadEditorSettings(*settings_), ToHostPath(track)); });
     drawArea_->update();
 }
 

@@ -79,12 +79,13 @@ QWidget* TD::BuildPropertyPanel() {
         if (def.kind == ControlKind::Label)
             continue;
         if (QWidget* label = Control(def.labelName)) {
+            // The gap above a label hides with it.
+            label->setContentsMargins(0, 6, 0, 0);
             layout->addWidget(label);
             label->setVisible(FindControl(def.labelName)->initiallyVisible);
         }
         QWidget* input = Control(def.name);
         layout->addWidget(input);
-        layout->addSpacing(6);
         input->setVisible(def.initiallyVisible);
     }
     layout->addStretch(1);

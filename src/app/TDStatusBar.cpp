@@ -14,9 +14,9 @@ namespace {
 
 int PanelShare(const std::string& key) {
     static const std::map<std::string, int> shares = {
-        {"Mode", 14},     {"Grid", 12},   {"Zoom", 15},   {"CurrLane", 15},
-        {"CurrSpace", 8}, {"SpaceX", 9},  {"SpaceY", 9},  {"CurrRot", 8},
-        {"CurrScl", 10},  {"Segment", 11}, {"Corner", 12}};
+        {"Mode", 12},     {"Grid", 11},    {"Zoom", 13},   {"CurrLane", 14},
+        {"CurrSpace", 9}, {"SpaceX", 11},  {"SpaceY", 11}, {"CurrRot", 8},
+        {"CurrScl", 11},  {"Segment", 10}, {"Corner", 11}};
     const auto it = shares.find(key);
     return it == shares.end() ? 10 : it->second;
 }
