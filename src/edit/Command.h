@@ -9,9 +9,9 @@
 namespace td {
 
 enum class CommandKind {
-    Button,    // toolbar button: key = button key ("AddSpace", "GridFine", ...)
-    Menu,      // menu item: key = item name ("MnuOpen", "MnuDetail(3)", "MnuRecentTrack(0)")
-    KeyDown,   // keyCode = virtual-key code, shift = modifier mask
+    Button,  // toolbar button: key = button key ("AddSpace", "GridFine", ...)
+    Menu,    // menu item: key = item name ("MnuOpen", "MnuDetail(3)", "MnuRecentTrack(0)")
+    KeyDown, // keyCode = virtual-key code, shift = modifier mask
     KeyUp,
     MouseDown, // button (1 left, 2 right), shift mask (1 Shift, 2 Ctrl, 4 Alt), x/y in twips
     MouseMove,

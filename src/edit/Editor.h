@@ -69,7 +69,7 @@ constexpr int MaskAlt = 4;
 inline constexpr const char* AutosaveFileName = "autosave.tmp";
 
 class Editor {
-public:
+  public:
     Editor(Host& host, Surface& surface);
 
     // The single entry point for every input.
@@ -172,7 +172,7 @@ public:
     // How often the whole area was redrawn (RefreshView runs that drew).
     int RefreshCount = 0;
 
-private:
+  private:
     void OnButton(const std::string& key);
     void OnMenu(const std::string& name);
     void OnKeyDown(int keyCode, int shift);

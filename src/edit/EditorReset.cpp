@@ -13,12 +13,13 @@ namespace td {
 namespace {
 
 // Track menu items that need a track to work on.
-const char* const TrackMenus[] = {"MnuTrackInfo",    "MnuReorder",       "MnuAssignSeg",
-                                  "MnuClearTags",    "MnuStartingGrid",  "MnuSetBackColor",
+const char* const TrackMenus[] = {"MnuTrackInfo",     "MnuReorder",      "MnuAssignSeg",
+                                  "MnuClearTags",     "MnuStartingGrid", "MnuSetBackColor",
                                   "MnuCreateOutline", "MnuCenterTrack"};
 
 bool EndsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 } // namespace
@@ -35,11 +36,13 @@ void Editor::Startup(const EditorSettings& settings, const std::string& commandL
     view.Zoom = std::isfinite(settings.Zoom) && settings.Zoom > 0.0f ? settings.Zoom
                                                                      : EditorSettings{}.Zoom;
 
-    const std::pair<const char*, bool> checks[] = {
-        {"MnuDrawAdjacent", settings.DrawAdjacent}, {"MnuDrawFlags", settings.DrawFlags},
-        {"MnuDrawNext", settings.DrawNext},         {"MnuDrawSpaceCOR", settings.DrawSpaceCOR},
-        {"MnuDrawSymbol", settings.DrawSymbol},     {"MnuDrawTrackVector", settings.DrawTrackVector},
-        {"MnuDrawWorldCOR", settings.DrawWorldCOR}};
+    const std::pair<const char*, bool> checks[] = {{"MnuDrawAdjacent", settings.DrawAdjacent},
+                                                   {"MnuDrawFlags", settings.DrawFlags},
+                                                   {"MnuDrawNext", settings.DrawNext},
+                                                   {"MnuDrawSpaceCOR", settings.DrawSpaceCOR},
+                                                   {"MnuDrawSymbol", settings.DrawSymbol},
+                                                   {"MnuDrawTrackVector", settings.DrawTrackVector},
+                                                   {"MnuDrawWorldCOR", settings.DrawWorldCOR}};
     for (const auto& [name, on] : checks)
         host.SetMenuChecked(name, on);
     display.DrawAdjacent = settings.DrawAdjacent;

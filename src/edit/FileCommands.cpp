@@ -10,13 +10,19 @@ namespace td {
 
 namespace {
 
-bool IsAutosaveName(const std::string& path) { return FileNamePart(path) == AutosaveFileName; }
+bool IsAutosaveName(const std::string& path) {
+    return FileNamePart(path) == AutosaveFileName;
+}
 
 } // namespace
 
-std::string Editor::AutosavePath() { return host.TracksFolder() + "/" + AutosaveFileName; }
+std::string Editor::AutosavePath() {
+    return host.TracksFolder() + "/" + AutosaveFileName;
+}
 
-bool Editor::HasOwnFile() const { return !TrackPath.empty() && !IsAutosaveName(TrackPath); }
+bool Editor::HasOwnFile() const {
+    return !TrackPath.empty() && !IsAutosaveName(TrackPath);
+}
 
 void Editor::UpdateTitle() {
     std::string title = AppTitle;
@@ -48,9 +54,13 @@ std::string Editor::WrittenForm() const {
     return FormatTrack(track, BuildStamp{"-", "-", "-"});
 }
 
-void Editor::TakeSavedSnapshot() { savedText_ = WrittenForm(); }
+void Editor::TakeSavedSnapshot() {
+    savedText_ = WrittenForm();
+}
 
-bool Editor::HasUnsavedChanges() const { return HasTrack && WrittenForm() != savedText_; }
+bool Editor::HasUnsavedChanges() const {
+    return HasTrack && WrittenForm() != savedText_;
+}
 
 bool Editor::ConfirmDiscard() {
     if (!HasUnsavedChanges())
@@ -79,8 +89,8 @@ void Editor::OpenWithDialog() {
     // The dialog starts at the current track, never at the autosave file.
     if (IsAutosaveName(TrackPath))
         TrackPath.clear();
-    auto chosen = host.FileDialog(FileDialogKind::Open,
-                                  TrackPath.empty() ? host.TracksFolder() : TrackPath);
+    auto chosen =
+        host.FileDialog(FileDialogKind::Open, TrackPath.empty() ? host.TracksFolder() : TrackPath);
     if (chosen && !chosen->empty())
         LoadTrackFile(*chosen);
 }
@@ -131,7 +141,6 @@ void Editor::Save() {
         SaveTrackFile(TrackPath);
         return;
     }
-    TrackPath.clear();
     if (auto chosen = host.FileDialog(FileDialogKind::Save, host.TracksFolder()))
         SaveTrackFile(*chosen);
 }
@@ -141,8 +150,8 @@ void Editor::SaveAs() {
         return;
     if (IsAutosaveName(TrackPath))
         TrackPath.clear();
-    auto chosen = host.FileDialog(FileDialogKind::Save,
-                                  TrackPath.empty() ? host.TracksFolder() : TrackPath);
+    auto chosen =
+        host.FileDialog(FileDialogKind::Save, TrackPath.empty() ? host.TracksFolder() : TrackPath);
     if (chosen)
         SaveTrackFile(*chosen);
 }
@@ -195,7 +204,8 @@ void Editor::FollowLaneOrder(const std::string& curLaneName, const std::string& 
     }
     if (sel.PrimarySpace >= 0) {
         const int lane = RefLane(sel.PrimarySpace);
-        if (track.ValidLane(lane) && track.Lanes[static_cast<size_t>(lane)].Name != primaryLaneName) {
+        if (track.ValidLane(lane) &&
+            track.Lanes[static_cast<size_t>(lane)].Name != primaryLaneName) {
             const int moved = FindLane(track, primaryLaneName);
             if (moved >= 0)
                 sel.PrimarySpace = MakeRef(moved, RefIndex(sel.PrimarySpace));

@@ -21,7 +21,7 @@ enum class MsgAnswer { OK, Yes, No, Cancel };
 enum class FileDialogKind { Open, Save };
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
 
     // Modal message box; returns the button the author chose.

@@ -30,7 +30,8 @@ int SymbolEntryForKey(int keyCode) {
 void Editor::OnKeyDown(int keyCode, int shift) {
     // The arrow keys move the picture by 10 grid steps, 100 with Shift alone;
     // PanView multiplies by the zoom again, so divide it out here.
-    const float panStep = (shift == MaskShift ? 100.0f : 10.0f) * view.CurrentGrid.Distance / view.Zoom;
+    const float panStep =
+        (shift == MaskShift ? 100.0f : 10.0f) * view.CurrentGrid.Distance / view.Zoom;
 
     switch (keyCode) {
     case VK::D:

@@ -22,9 +22,9 @@ std::string TwoDecimals(float value) {
 // Host texts are single-byte Latin-1; 176 is the degree sign.
 constexpr char DegreeSign = static_cast<char>(0xB0);
 
-const char* const SpaceControls[] = {"SpacePropCombo",    "SpacePropLblTxt", "SpacePosTxt",
-                                     "SpacePosLblTxt",    "StartingGridCombo", "StartingGridLblTxt",
-                                     "GapPartCombo",      "GapPartLblTxt"};
+const char* const SpaceControls[] = {"SpacePropCombo", "SpacePropLblTxt",   "SpacePosTxt",
+                                     "SpacePosLblTxt", "StartingGridCombo", "StartingGridLblTxt",
+                                     "GapPartCombo",   "GapPartLblTxt"};
 const char* const PolyControls[] = {"PolyDetailCombo", "PolyDetailLblTxt", "PolyZOrderTxt",
                                     "PolyZOrderLblTxt"};
 

@@ -71,7 +71,8 @@ std::vector<ButtonDef> BuildMainToolbar() {
         InGroup(Btn("PolyMode", "", "Polygon Mode", "Draw background polygons"), M),
         Spacer("Space"),
         Btn("AddSpace", "Space", "", "Add the current space to the track layout"),
-        Btn("DeleteSpace", "Space", "Delete Space", "Delete the current space from the track layout"),
+        Btn("DeleteSpace", "Space", "Delete Space",
+            "Delete the current space from the track layout"),
         Btn("ResetSpace", "Space", "Reset Space", "Reset the space back to original location"),
         Btn("ChangeCOR", "Space", "", "Change the current Center of Rotation"),
         Btn("ScaleSpaceUp", "Space", "Scale Space Up", "Increase the length of the current space"),
@@ -267,15 +268,20 @@ std::vector<MenuDef> BuildMenus() {
         BuildToolsMenu(),
         BuildOptionsMenu(),
         MenuDef{"MnuHelp", "&Help", false, {Item("MnuAbout", "&About")}},
-        MenuDef{"MnuCorner", "Corner Menu", true,
-                {Item("MnuCornerInfo", "Edit Corner Info"),
-                 Item("MnuDeleteCorner", "Delete Corner")}},
-        MenuDef{"MnuPoly", "Polygon Menu", true,
+        MenuDef{
+            "MnuCorner",
+            "Corner Menu",
+            true,
+            {Item("MnuCornerInfo", "Edit Corner Info"), Item("MnuDeleteCorner", "Delete Corner")}},
+        MenuDef{"MnuPoly",
+                "Polygon Menu",
+                true,
                 {Item("MnuPolyFillColor", "Polygon Fill Color"),
                  Item("MnuPolyOutline", "Polygon Outline Color"),
-                 Item("MnuDupPoly", "Duplicate Polygon"),
-                 Item("MnuDeletePoly", "Delete Polygon")}},
-        MenuDef{"MnuVertex", "Vertex Menu", true,
+                 Item("MnuDupPoly", "Duplicate Polygon"), Item("MnuDeletePoly", "Delete Polygon")}},
+        MenuDef{"MnuVertex",
+                "Vertex Menu",
+                true,
                 {Item("MnuAddVtx", "Add Vertex"), Item("MnuDeleteVtx", "Delete Vertex")}},
     };
 }
@@ -317,7 +323,8 @@ ControlDef Input(std::string name, ControlKind kind, std::string label, std::str
 }
 
 std::vector<ControlDef> BuildControls() {
-    ControlDef symbol = Input("SpacePropCombo", ControlKind::Combo, "SpacePropLblTxt", SymbolTip, false);
+    ControlDef symbol =
+        Input("SpacePropCombo", ControlKind::Combo, "SpacePropLblTxt", SymbolTip, false);
     for (const auto& e : SymbolTable()) {
         symbol.entries.emplace_back(e.text);
         symbol.itemData.push_back(e.code);
@@ -367,8 +374,12 @@ const std::vector<ButtonDef>& PolyToolbar() {
     return t;
 }
 
-const ButtonDef* FindMainButton(std::string_view key) { return FindIn(MainToolbar(), key); }
-const ButtonDef* FindPolyButton(std::string_view key) { return FindIn(PolyToolbar(), key); }
+const ButtonDef* FindMainButton(std::string_view key) {
+    return FindIn(MainToolbar(), key);
+}
+const ButtonDef* FindPolyButton(std::string_view key) {
+    return FindIn(PolyToolbar(), key);
+}
 
 const std::vector<std::string>& ModeKeys() {
     static const std::vector<std::string> k = KeysOf(ButtonGroup::Modes);
@@ -395,9 +406,16 @@ bool IsGridKey(std::string_view key) {
 }
 
 const std::vector<std::string>& PaletteNames() {
-    static const std::vector<std::string> names = {
-        "",      "Track Color",   "Concrete",            "Roads",       "Grass",
-        "Tree/Hedge", "Water (Ocean)", "Water (Lake/Stream)", "Gravel Trap", "Sand (Beach)"};
+    static const std::vector<std::string> names = {"",
+                                                   "Track Color",
+                                                   "Concrete",
+                                                   "Roads",
+                                                   "Grass",
+                                                   "Tree/Hedge",
+                                                   "Water (Ocean)",
+                                                   "Water (Lake/Stream)",
+                                                   "Gravel Trap",
+                                                   "Sand (Beach)"};
     return names;
 }
 
@@ -420,8 +438,12 @@ const MenuDef* FindMenu(std::string_view name) {
     return nullptr;
 }
 
-std::string RecentTrackItem(int i) { return "MnuRecentTrack(" + std::to_string(i) + ")"; }
-std::string DetailItem(int k) { return "MnuDetail(" + std::to_string(k) + ")"; }
+std::string RecentTrackItem(int i) {
+    return "MnuRecentTrack(" + std::to_string(i) + ")";
+}
+std::string DetailItem(int k) {
+    return "MnuDetail(" + std::to_string(k) + ")";
+}
 
 const std::vector<PanelDef>& StatusPanels() {
     static const std::vector<PanelDef> p = {

@@ -30,8 +30,8 @@ enum class ButtonGroup {
 // One entry of a split button's drop-down list.
 struct DropEntryDef {
     std::string caption;
-    std::string tag;  // "Fill" or "Outline"
-    int index = 0;    // 1-based; the palette index it stands for
+    std::string tag; // "Fill" or "Outline"
+    int index = 0;   // 1-based; the palette index it stands for
 };
 
 struct ButtonDef {
@@ -40,7 +40,7 @@ struct ButtonDef {
     std::string tag;         // "Space", "Polygon" or empty
     std::string description; // short name; the status bar shows it for modes and grids
     std::string tooltip;
-    std::string image;       // image key; equals key unless the image is shared
+    std::string image; // image key; equals key unless the image is shared
     ButtonGroup group = ButtonGroup::None;
     // False for the buttons that only make sense once a track exists: hidden
     // at start-up and shown by the editor reset.
@@ -131,9 +131,9 @@ enum class ControlKind { Label, Combo, Text };
 struct ControlDef {
     std::string name;
     ControlKind kind = ControlKind::Label;
-    std::string caption;   // labels only
+    std::string caption; // labels only
     std::string tooltip;
-    std::string labelName; // the label beside a combo or text box
+    std::string labelName;            // the label beside a combo or text box
     std::vector<std::string> entries; // combo entries in list order
     std::vector<int> itemData;        // combo item data, parallel to entries (may be empty)
     bool polygonControl = false;      // shown only in polygon mode

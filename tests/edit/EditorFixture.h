@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 #include <string>
+#include <unistd.h>
 
 #include "FakeHost.h"
 #include "edit/Editor.h"
@@ -17,7 +17,7 @@
 namespace td::test {
 
 class EditorFixture : public ::testing::Test {
-protected:
+  protected:
     EditorFixture() {
         static int serial = 0;
         folder = std::filesystem::temp_directory_path() /

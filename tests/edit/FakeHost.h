@@ -26,7 +26,7 @@ struct DialogRecord {
 };
 
 class FakeHost : public Host {
-public:
+  public:
     // Scripts, consumed front first.
     std::deque<MsgAnswer> answers;
     std::deque<std::optional<std::string>> files;
@@ -63,9 +63,11 @@ public:
         answers.pop_front();
         return a;
     }
-    std::optional<std::string> FileDialog(FileDialogKind kind, const std::string& startPath) override {
+    std::optional<std::string> FileDialog(FileDialogKind kind,
+                                          const std::string& startPath) override {
         dialogs.push_back({kind, startPath});
-        log.push_back(std::string("FileDialog ") + (kind == FileDialogKind::Open ? "Open" : "Save"));
+        log.push_back(std::string("FileDialog ") +
+                      (kind == FileDialogKind::Open ? "Open" : "Save"));
         if (files.empty())
             return std::nullopt;
         auto f = files.front();
@@ -92,7 +94,9 @@ public:
     }
     void SetMenuEnabled(const std::string& name, bool on) override { menuEnabled[name] = on; }
     void SetMenuChecked(const std::string& name, bool on) override { menuChecked[name] = on; }
-    void SetMenuCaption(const std::string& name, const std::string& c) override { menuCaption[name] = c; }
+    void SetMenuCaption(const std::string& name, const std::string& c) override {
+        menuCaption[name] = c;
+    }
     void SetMenuVisible(const std::string& name, bool on) override { menuVisible[name] = on; }
     void SetControlVisible(const std::string& name, bool on) override { controlVisible[name] = on; }
     void SetControlEnabled(const std::string& name, bool on) override { controlEnabled[name] = on; }

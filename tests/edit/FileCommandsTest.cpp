@@ -6,7 +6,7 @@ namespace td::test {
 namespace {
 
 class FileCommandsTest : public EditorFixture {
-protected:
+  protected:
     // An edit through a real command: a new background colour.
     void Edit(Colour c = 0x123456) {
         host.colours.push_back(c);

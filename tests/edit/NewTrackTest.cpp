@@ -54,9 +54,9 @@ TEST_F(NewTrackTest, Reset_ShowsTrackButtonsAndEnablesTrackMenus) {
         else
             EXPECT_TRUE(host.buttonVisible[bar[i].key]) << bar[i].key;
     }
-    for (const char* item : {"MnuTrackInfo", "MnuReorder", "MnuAssignSeg", "MnuClearTags",
-                             "MnuStartingGrid", "MnuSetBackColor", "MnuCreateOutline",
-                             "MnuCenterTrack"})
+    for (const char* item :
+         {"MnuTrackInfo", "MnuReorder", "MnuAssignSeg", "MnuClearTags", "MnuStartingGrid",
+          "MnuSetBackColor", "MnuCreateOutline", "MnuCenterTrack"})
         EXPECT_TRUE(host.menuEnabled[item]) << item;
     EXPECT_FALSE(host.menuEnabled["MnuAutoTagSpaces"]);
     EXPECT_EQ(host.editingAreaShown, 1);

@@ -4,7 +4,7 @@ namespace td::test {
 namespace {
 
 class PropertyPanelTest : public EditorFixture {
-protected:
+  protected:
     void Type(const std::string& text) { editor.Dispatch(Command::Text("SpacePosTxt", text)); }
     void Choose(const std::string& combo, int index) {
         editor.Dispatch(Command::Combo(combo, index));
