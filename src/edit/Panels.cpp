@@ -1,6 +1,7 @@
 // The working copy of the current space, the property panel, the status bar
 // and the enabled state of the toolbars.
 
+#include <cmath>
 #include <cstdio>
 
 #include "edit/Editor.h"
@@ -12,10 +13,14 @@ namespace td {
 
 namespace {
 
-// "####0.00": at least one integer digit, exactly two decimals.
+// "####0.00": at least one integer digit, exactly two decimals; halves round
+// away from zero, and a value that rounds to zero shows without a sign.
 std::string TwoDecimals(float value) {
+    double hundredths = std::round(static_cast<double>(value) * 100.0);
+    if (hundredths == 0.0)
+        hundredths = 0.0;
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.2f", static_cast<double>(value));
+    std::snprintf(buf, sizeof buf, "%.2f", hundredths / 100.0);
     return buf;
 }
 

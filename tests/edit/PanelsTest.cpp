@@ -17,6 +17,11 @@ TEST_F(PanelsTest, SpacePanels_FormatCoordinatesAngleAndLength) {
     EXPECT_EQ(host.panels["SpaceY"], "Y:-0.25");
     EXPECT_EQ(host.panels["CurrRot"], "Ang:275\xB0");
     EXPECT_EQ(host.panels["CurrScl"], "Length:1.1");
+
+    editor.sel.WorkPts[0] = {0.125f, -0.001f};
+    editor.UpdateSpacePanels();
+    EXPECT_EQ(host.panels["SpaceX"], "X:0.13");
+    EXPECT_EQ(host.panels["SpaceY"], "Y:0.00");
 }
 
 TEST_F(PanelsTest, CornerPanel_NumbersOddSegmentsOnly) {
