@@ -65,11 +65,10 @@ void DrawSpaceGap(Scene& scene, int lane, int s) {
     const PointF q[4] = {RoundWorld(cur->Pt[2]), RoundWorld(nxt->Pt[1]), RoundWorld(nxt->Pt[4]),
                          RoundWorld(cur->Pt[3])};
     if (scene.display.Filled) {
-        std::vector<PointI> quad;
-        quad.reserve(4);
-        for (const PointF& p : q)
-            quad.push_back({static_cast<std::int32_t>(p.x), static_cast<std::int32_t>(p.y)});
-        WorldFillPolygon(scene, quad, Col::Black, PenCopy, LineSolid, Col::RoadGrey, FillSolid);
+        PointI quad[4];
+        for (int i = 0; i < 4; ++i)
+            quad[i] = {static_cast<std::int32_t>(q[i].x), static_cast<std::int32_t>(q[i].y)};
+        WorldFillPolygon(scene, quad, 4, Col::Black, PenCopy, LineSolid, Col::RoadGrey, FillSolid);
         return;
     }
     WorldLine(scene, q[0], q[1], Col::Black, PenCopy, LineSolid);
@@ -79,16 +78,22 @@ void DrawSpaceGap(Scene& scene, int lane, int s) {
 }
 
 std::vector<PointI> SpaceBody(const Track& track, int lane, int s) {
-    std::vector<PointI> body;
+    SpaceBodyPoints body;
+    BuildSpaceBody(track, lane, s, body);
+    return std::vector<PointI>(body.pts.begin(), body.pts.begin() + body.count);
+}
+
+void BuildSpaceBody(const Track& track, int lane, int s, SpaceBodyPoints& body) {
+    body.count = 0;
     const Space* sp = track.Find(lane, s);
     if (!sp)
-        return body;
+        return;
     const Lane& ln = track.Lanes[static_cast<size_t>(lane)];
     const auto& pt = sp->Pt;
     if (IsUnextendedLane(ln.Name)) {
         for (int i = 1; i <= 4; ++i)
-            body.push_back(RoundWorldInt(pt[static_cast<size_t>(i)]));
-        return body;
+            body.Add(RoundWorldInt(pt[static_cast<size_t>(i)]));
+        return;
     }
     const int count = static_cast<int>(ln.Spaces.size());
     const bool closed = LaneIsClosed(ln);
@@ -101,20 +106,18 @@ std::vector<PointI> SpaceBody(const Track& track, int lane, int s) {
                             (s == 0 && !closed);
     const bool openAhead = sp->GapPart == Gap::GapStart || sp->GapPart == Gap::LastPartial ||
                            (s == count - 1 && !closed);
-    body.reserve(8);
     if (!CornersJoined(pt[1], prev.Pt[2]) && !openBehind)
-        body.push_back(RoundWorldInt(Mid(prev.Pt[2], pt[1])));
-    body.push_back(RoundWorldInt(pt[1]));
-    body.push_back(RoundWorldInt(pt[2]));
+        body.Add(RoundWorldInt(Mid(prev.Pt[2], pt[1])));
+    body.Add(RoundWorldInt(pt[1]));
+    body.Add(RoundWorldInt(pt[2]));
     if (!CornersJoined(pt[2], next.Pt[1]) && !openAhead)
-        body.push_back(RoundWorldInt(Mid(pt[2], next.Pt[1])));
+        body.Add(RoundWorldInt(Mid(pt[2], next.Pt[1])));
     if (!CornersJoined(pt[3], next.Pt[4]) && !openAhead)
-        body.push_back(RoundWorldInt(Mid(pt[3], next.Pt[4])));
-    body.push_back(RoundWorldInt(pt[3]));
-    body.push_back(RoundWorldInt(pt[4]));
+        body.Add(RoundWorldInt(Mid(pt[3], next.Pt[4])));
+    body.Add(RoundWorldInt(pt[3]));
+    body.Add(RoundWorldInt(pt[4]));
     if (!CornersJoined(pt[4], prev.Pt[3]) && !openBehind)
-        body.push_back(RoundWorldInt(Mid(pt[4], prev.Pt[3])));
-    return body;
+        body.Add(RoundWorldInt(Mid(pt[4], prev.Pt[3])));
 }
 
 bool SpaceBodyVisible(const Scene& scene, const Space& space) {
@@ -145,9 +148,10 @@ void DrawSpace(Scene& scene, int lane, int s, Colour& outline, int penMode, int 
         for (int i = 0; i < 4; ++i)
             WorldLine(scene, c[i], c[(i + 1) % 4], outline, penMode, lineStyle);
     } else {
-        const std::vector<PointI> body = SpaceBody(scene.track, lane, s);
+        SpaceBodyPoints body;
+        BuildSpaceBody(scene.track, lane, s, body);
         outline = SpaceOutlineColour(sp->Symbol, outline);
-        WorldFillPolygon(scene, body, outline, penMode, lineStyle, SpaceFillColour(sp->Symbol),
+        WorldFillPolygon(scene, body.pts.data(), static_cast<std::size_t>(body.count), outline, penMode, lineStyle, SpaceFillColour(sp->Symbol),
                          FillSolid);
     }
     TrackBounds& b = scene.bounds;

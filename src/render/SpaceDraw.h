@@ -2,6 +2,8 @@
 // The board itself: the road between consecutive spaces of a lane and the
 // body of every space, filled or as a wire outline.
 
+#include <array>
+#include <cstddef>
 #include <vector>
 
 #include "render/Scene.h"
@@ -33,6 +35,14 @@ void DrawSpaceGap(Scene& scene, int lane, int s);
 // to its neighbours unless the lane is the pit lane or the garage row. The
 // ends of an open lane are not extended outwards.
 std::vector<PointI> SpaceBody(const Track& track, int lane, int s);
+
+// The same body without an allocation, for the redraw loop.
+struct SpaceBodyPoints {
+    std::array<PointI, 8> pts{};
+    int count = 0;
+    void Add(PointI p) { pts[static_cast<std::size_t>(count++)] = p; }
+};
+void BuildSpaceBody(const Track& track, int lane, int s, SpaceBodyPoints& body);
 
 // Draws space s (culled on its centre) and widens the track bounds with its
 // centre. `outline` is in/out: corner arrows turn it red in filled mode.

@@ -68,15 +68,22 @@ void WorldArc(Scene& scene, float cx, float cy, float radius, Colour colour, flo
                           lineStyle);
 }
 
+void WorldFillPolygon(Scene& scene, const PointI* world, std::size_t count, Colour outline,
+                      int penMode, int lineStyle, Colour fill, int fillStyle) {
+    if (count == 0)
+        return;
+    // One buffer reused by every call: a redraw fills thousands of polygons.
+    static thread_local std::vector<PointI> pixels;
+    pixels.resize(count);
+    for (std::size_t i = 0; i < count; ++i)
+        pixels[i] = WorldToPixel(scene.view, world[i]);
+    scene.surface.FillPolygon(pixels, outline, penMode, lineStyle, fill, fillStyle);
+}
+
 void WorldFillPolygon(Scene& scene, const std::vector<PointI>& world, Colour outline, int penMode,
                       int lineStyle, Colour fill, int fillStyle) {
-    if (world.empty())
-        return;
-    std::vector<PointI> pixels;
-    pixels.reserve(world.size());
-    for (const PointI& p : world)
-        pixels.push_back(WorldToPixel(scene.view, p));
-    scene.surface.FillPolygon(pixels, outline, penMode, lineStyle, fill, fillStyle);
+    WorldFillPolygon(scene, world.data(), world.size(), outline, penMode, lineStyle, fill,
+                     fillStyle);
 }
 
 float CenterScreenX(const Scene& scene, const Space& space) {

@@ -3,6 +3,7 @@
 // visibility rule of lines and boxes before handing the call to the Surface,
 // which itself draws whatever it is told.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -37,6 +38,8 @@ void WorldArc(Scene& scene, float cx, float cy, float radius, Colour colour, flo
               float endDeg, float aspect, int penMode, int lineStyle);
 // Whole-unit world vertices, converted to pixels. Nothing is drawn for an
 // empty list.
+void WorldFillPolygon(Scene& scene, const PointI* world, std::size_t count, Colour outline,
+                      int penMode, int lineStyle, Colour fill, int fillStyle);
 void WorldFillPolygon(Scene& scene, const std::vector<PointI>& world, Colour outline, int penMode,
                       int lineStyle, Colour fill, int fillStyle);
 
