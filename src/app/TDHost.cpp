@@ -132,6 +132,8 @@ void TD::ShowEditingArea() {
         l->activate();
     if (QLayout* l = editingArea_->layout())
         l->activate();
+    // Keys go to the drawing area, not to the first list of the panel.
+    drawArea_->setFocus(Qt::OtherFocusReason);
 }
 
 void TD::SetWindowTitle(const std::string& title) { setWindowTitle(FromHostText(title)); }

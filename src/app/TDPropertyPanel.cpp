@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "DrawArea.h"
 #include "HostText.h"
 #include "TD.h"
 
@@ -57,8 +58,12 @@ QWidget* TD::BuildPropertyPanel() {
             const std::string name = def.name;
             // Only the author's choices are commands; the editor's own
             // selections are set silently.
-            connect(combo, &QComboBox::activated, this,
-                    [this, name](int index) { Dispatch(Command::Combo(name, index)); });
+            connect(combo, &QComboBox::activated, this, [this, name](int index) {
+                Dispatch(Command::Combo(name, index));
+                // The editor's keys belong to the drawing area: a list that
+                // kept the focus would take letters and arrows as choices.
+                drawArea_->setFocus(Qt::OtherFocusReason);
+            });
             widget = combo;
         } else {
             auto* edit = new QLineEdit(panel);

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -211,6 +212,19 @@ TEST_F(TDWindowTest, CommandLineTrackIsOpenedAtStartAndNamedInTheTitle) {
     ASSERT_FALSE(w->RecentTracks().empty());
     EXPECT_EQ(w->RecentTracks().front(), QFile::encodeName(path).toStdString());
     EXPECT_TRUE(w->MenuAction("MnuRecentTrack(0)")->isVisible());
+}
+
+TEST_F(TDWindowTest, RelativeCommandLinePathEntersTheRecentListAbsolute) {
+    const QString path = WriteTrack("relative.trk");
+    const QString saved = QDir::currentPath();
+    QDir::setCurrent(tracks.path());
+    auto w = StartWindow(QStringLiteral("relative.trk"));
+    QDir::setCurrent(saved);
+    ASSERT_TRUE(w->editor().HasTrack);
+    ASSERT_FALSE(w->RecentTracks().empty());
+    EXPECT_EQ(QFileInfo(QFile::decodeName(w->RecentTracks().front().c_str())),
+              QFileInfo(path));
+    EXPECT_TRUE(QFileInfo(QFile::decodeName(w->RecentTracks().front().c_str())).isAbsolute());
 }
 
 TEST_F(TDWindowTest, QuotedCommandLineOpensTheTrackAndOtherEndingsOpenNothing) {
