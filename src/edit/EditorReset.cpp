@@ -69,10 +69,8 @@ void Editor::Startup(const EditorSettings& settings, const std::string& commandL
     if (!path.empty() && path.front() == '"') {
         path = path.size() >= 2 ? path.substr(1, path.size() - 2) : std::string();
     }
-    if (EndsWith(path, ".trk")) {
-        TrackPath = path;
+    if (EndsWith(path, ".trk"))
         LoadTrackFile(path);
-    }
 }
 
 EditorSettings Editor::CurrentSettings() const {
