@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "ToolbarIcons.h"
+#include "PaintedIcon.h"
 
 namespace td {
 
@@ -12,7 +12,7 @@ namespace {
 // The geometry below is mirrored number for number in the SVG file, so that
 // the desktop and the program show the same picture.
 const QRectF TrackPath(44, 72, 168, 112); // centre line of the tarmac band
-constexpr qreal TrackRadius = 56;          // half the path's height: a stadium
+constexpr qreal TrackRadius = 56;         // half the path's height: a stadium
 
 void Stadium(QPainter& p, qreal inset, const QPen& pen) {
     const QRectF r = TrackPath.adjusted(inset, inset, -inset, -inset);

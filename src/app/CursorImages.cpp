@@ -129,9 +129,9 @@ QCursor CursorImage(const QString& key) {
 }
 
 const QStringList& CursorImageKeys() {
-    static const QStringList keys = {"ZoomView",       "TranslateView", "TranslateSpace",
-                                     "RotateSpace",    "TranslateTrack", "RotateTrack",
-                                     "EditCorner",     "EditPolyVertex"};
+    static const QStringList keys = {"ZoomView",    "TranslateView",  "TranslateSpace",
+                                     "RotateSpace", "TranslateTrack", "RotateTrack",
+                                     "EditCorner",  "EditPolyVertex"};
     return keys;
 }
 

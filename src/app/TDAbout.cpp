@@ -26,16 +26,20 @@ QPixmap MakerMark(int size) {
     p.drawEllipse(QPointF(24, 24), 22, 22);
     QPen stroke(Qt::white, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     p.setPen(stroke);
-    p.drawPolyline(QPolygonF({QPointF(12, 33), QPointF(12, 15), QPointF(24, 28), QPointF(36, 15),
-                              QPointF(36, 33)}));
+    p.drawPolyline(QPolygonF(
+        {QPointF(12, 33), QPointF(12, 15), QPointF(24, 28), QPointF(36, 15), QPointF(36, 33)}));
     return pixmap;
 }
 
-int FloorHalf(int value) { return value >= 0 ? value / 2 : -((-value + 1) / 2); }
+int FloorHalf(int value) {
+    return value >= 0 ? value / 2 : -((-value + 1) / 2);
+}
 
 } // namespace
 
-QString AboutVersionLine() { return "Version " + VersionText(); }
+QString AboutVersionLine() {
+    return "Version " + VersionText();
+}
 
 TDAbout::TDAbout(QWidget* parent) : QDialog(parent) {
     setObjectName("TDAbout");
@@ -48,8 +52,7 @@ TDAbout::TDAbout(QWidget* parent) : QDialog(parent) {
 
     const QString texts[] = {"Tarvel Track Designer",
                              "The track editor for Tarvel, the turn-based motor-racing game",
-                             AboutVersionLine(),
-                             QString("Built with Qt %1").arg(qVersion()),
+                             AboutVersionLine(), QString("Built with Qt %1").arg(qVersion()),
                              "Click anywhere to close this window"};
     auto* textColumn = new QVBoxLayout;
     for (int i = 0; i < 5; ++i) {
@@ -86,8 +89,7 @@ void TDAbout::ShowAbout() {
     adjustSize();
     if (const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr) {
         const QRect m = main->frameGeometry();
-        move(m.left() + FloorHalf(m.width() - width()),
-             m.top() + FloorHalf(m.height() - height()));
+        move(m.left() + FloorHalf(m.width() - width()), m.top() + FloorHalf(m.height() - height()));
     }
     exec();
 }

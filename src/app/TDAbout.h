@@ -7,17 +7,17 @@ namespace td {
 
 class TDAbout : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TDAbout(QWidget* parent = nullptr);
 
     // Centres the box over the main window and runs it modally.
     void ShowAbout();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     bool wasActive_ = false;
 };
 

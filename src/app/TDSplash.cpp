@@ -12,10 +12,14 @@
 
 namespace td {
 
-QString VersionText() { return QStringLiteral(TD_VERSION_STRING); }
+QString VersionText() {
+    return QStringLiteral(TD_VERSION_STRING);
+}
 
 namespace {
-int FloorHalf(int value) { return value >= 0 ? value / 2 : -((-value + 1) / 2); }
+int FloorHalf(int value) {
+    return value >= 0 ? value / 2 : -((-value + 1) / 2);
+}
 } // namespace
 
 TDSplash::TDSplash(QWidget* parent)

@@ -11,7 +11,7 @@ namespace td {
 
 class TDSplash : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TDSplash(QWidget* parent = nullptr);
 
     // Centres the splash on the screen, shows it and starts the timer.
@@ -22,15 +22,15 @@ public:
 
     static constexpr int SplashInterval = 4000; // ms
 
-signals:
+  signals:
     // Emitted once, when the splash closes for whichever reason.
     void Finished();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     QTimer* timer_;
     bool wasActive_ = false;
     bool finished_ = false;

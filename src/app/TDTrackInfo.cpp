@@ -24,14 +24,22 @@ const char* const StatCaptions[6] = {"Number of Lanes", "Pit Lane Length", "Lane
 
 std::string* InfoField(TrackInfo& info, int field) {
     switch (field) {
-    case 0: return &info.Name;
-    case 1: return &info.Version;
-    case 2: return &info.Author;
-    case 3: return &info.Description;
-    case 4: return &info.Location;
-    case 5: return &info.RainyMax;
-    case 6: return &info.ChangeableMax;
-    default: return nullptr;
+    case 0:
+        return &info.Name;
+    case 1:
+        return &info.Version;
+    case 2:
+        return &info.Author;
+    case 3:
+        return &info.Description;
+    case 4:
+        return &info.Location;
+    case 5:
+        return &info.RainyMax;
+    case 6:
+        return &info.ChangeableMax;
+    default:
+        return nullptr;
     }
 }
 
@@ -52,7 +60,9 @@ QString OptionalText(const std::optional<int>& value) {
     return value ? QString::number(*value) : QString();
 }
 
-int FloorHalf(int value) { return value >= 0 ? value / 2 : -((-value + 1) / 2); }
+int FloorHalf(int value) {
+    return value >= 0 ? value / 2 : -((-value + 1) / 2);
+}
 
 QLabel* NamedLabel(const QString& text, const QString& name, QWidget* parent) {
     auto* label = new QLabel(text, parent);

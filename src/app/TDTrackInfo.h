@@ -16,7 +16,7 @@ struct Track;
 
 class TDTrackInfo : public QDialog {
     Q_OBJECT
-public:
+  public:
     TDTrackInfo(Track& track, QWidget* parent = nullptr);
 
     // Points the dialog at another track object (the main window may replace
@@ -40,11 +40,20 @@ public:
     // Caption of the "Sunny" row for the "Changeable" box's text ("13 - 20").
     static QString SunnyCaption(const QString& changeableText);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
-    enum Field { Name, Version, Author, Description, Location, RainyMax, ChangeableMax, FieldCount };
+  private:
+    enum Field {
+        Name,
+        Version,
+        Author,
+        Description,
+        Location,
+        RainyMax,
+        ChangeableMax,
+        FieldCount
+    };
 
     void BuildLayout();
     void LoadFields();
@@ -55,7 +64,7 @@ private:
     Track* track_;
     bool loading_ = false;
     std::array<QLineEdit*, FieldCount> edits_{};
-    std::array<QLabel*, 3> buildLabels_{};  // date, time, designer version
+    std::array<QLabel*, 3> buildLabels_{}; // date, time, designer version
     std::array<QLabel*, 3> weatherLabels_{};
     std::array<QLabel*, 6> statCaptions_{}; // "Number of Lanes" .. "Lane 4 Length"
     std::array<QLabel*, 6> statValues_{};

@@ -1,254 +1,21 @@
 #include "ToolbarIcons.h"
 
 #include <QHash>
-#include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QtMath>
 
+#include "IconKit.h"
+#include "PaintedIcon.h"
 #include "model/Track.h"
 
 namespace td {
 
 namespace {
 
-// ------------------------------------------------------------ icon engine
-
-class PaintedIconEngine : public QIconEngine {
-public:
-    PaintedIconEngine(std::function<void(QPainter&)> paint, qreal designSize)
-        : paint_(std::move(paint)), designSize_(designSize) {}
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
-               QIcon::State state) override {
-        if (mode == QIcon::Disabled) {
-            painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
-            return;
-        }
-        painter->save();
-        painter->setRenderHint(QPainter::Antialiasing);
-        // Keep the picture square and centred in a non-square target.
-        const qreal side = qMin(rect.width(), rect.height());
-        painter->translate(rect.x() + (rect.width() - side) / 2.0,
-                           rect.y() + (rect.height() - side) / 2.0);
-        painter->scale(side / designSize_, side / designSize_);
-        paint_(*painter);
-        painter->restore();
-    }
-
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        if (size.isEmpty())
-            return QPixmap();
-        QImage image(size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        {
-            QPainter painter(&image);
-            paint(&painter, QRect(QPoint(0, 0), size), QIcon::Normal, state);
-        }
-        // Active and Selected look like Normal: the toolbar shows hovered and
-        // pressed buttons by their frame.
-        if (mode == QIcon::Disabled)
-            FadeToGrey(image);
-        return QPixmap::fromImage(image);
-    }
-
-    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
-
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        return {QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48)};
-    }
-
-    QIconEngine* clone() const override { return new PaintedIconEngine(paint_, designSize_); }
-    QString key() const override { return QStringLiteral("td-painted"); }
-
-private:
-    static void FadeToGrey(QImage& image) {
-        image = image.convertToFormat(QImage::Format_ARGB32);
-        for (int y = 0; y < image.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < image.width(); ++x) {
-                const QRgb c = line[x];
-                const int grey = 128 + qGray(c) / 2;
-                line[x] = qRgba(grey, grey, grey, qAlpha(c) * 2 / 5);
-            }
-        }
-    }
-
-    std::function<void(QPainter&)> paint_;
-    qreal designSize_;
-};
-
-// ------------------------------------------------------------ palette of the icons
-
-const QColor Ink(38, 43, 51);
-const QColor Paper(252, 252, 252);
-const QColor SpaceFill(214, 219, 226);
-const QColor Highlight(255, 214, 102);
-const QColor Blue(45, 108, 223);
-const QColor Red(214, 69, 65);
-const QColor Green(46, 157, 73);
-const QColor Amber(240, 180, 41);
-const QColor AmberDark(214, 146, 24);
-const QColor Lawn(126, 196, 112);
-const QColor Tarmac(140, 140, 140);
-
-QColor FromBgr(Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
-
-QPen Stroke(QColor colour = Ink, qreal width = 1.4) {
-    QPen pen(colour, width);
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    return pen;
-}
-
-// ------------------------------------------------------------ building blocks
-
-// A board space: a rounded bar twice as long as it is wide, like the spaces
-// of the track itself.
-void SpaceBody(QPainter& p, QPointF centre, qreal length, qreal width, qreal angle = 0,
-               QColor fill = SpaceFill) {
-    p.save();
-    p.translate(centre);
-    p.rotate(angle);
-    p.setPen(Stroke(Ink, 1.2));
-    p.setBrush(fill);
-    p.drawRoundedRect(QRectF(-length / 2, -width / 2, length, width), 1.3, 1.3);
-    p.restore();
-}
-
-void ArrowHead(QPainter& p, QPointF tip, qreal angleDeg, QColor colour, qreal size = 3.6) {
-    p.save();
-    p.translate(tip);
-    p.rotate(angleDeg);
-    p.setPen(Stroke(colour, 1.0));
-    p.setBrush(colour);
-    p.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(-size, -size * 0.6),
-                             QPointF(-size, size * 0.6)}));
-    p.restore();
-}
-
-void Arrow(QPainter& p, QPointF from, QPointF to, QColor colour, qreal width = 1.6) {
-    const QPointF d = to - from;
-    const qreal angle = qRadiansToDegrees(qAtan2(d.y(), d.x()));
-    const qreal length = qSqrt(d.x() * d.x() + d.y() * d.y());
-    // Stop the shaft short of the tip so the round cap does not poke through.
-    const QPointF shaftEnd = length > 2 ? from + d * ((length - 2) / length) : from;
-    p.setPen(Stroke(colour, width));
-    p.drawLine(from, shaftEnd);
-    ArrowHead(p, to, angle, colour);
-}
-
-// Four arrows pointing away from `centre`, from radius `inner` to `outer`.
-void MoveArrows(QPainter& p, QPointF centre, qreal inner, qreal outer, QColor colour) {
-    for (int i = 0; i < 4; ++i) {
-        const qreal a = qDegreesToRadians(90.0 * i);
-        const QPointF dir(qCos(a), qSin(a));
-        Arrow(p, centre + dir * inner, centre + dir * outer, colour);
-    }
-}
-
-// An arc around `centre` with an arrow head at its end. Angles are screen
-// angles in degrees (0 = right, positive = clockwise, as y grows downwards).
-void TurnArrow(QPainter& p, QPointF centre, qreal radius, qreal startDeg, qreal spanDeg,
-               QColor colour) {
-    QPainterPath arc;
-    const int steps = 24;
-    for (int i = 0; i <= steps; ++i) {
-        const qreal a = qDegreesToRadians(startDeg + spanDeg * i / steps);
-        const QPointF pt = centre + QPointF(qCos(a), qSin(a)) * radius;
-        if (i == 0)
-            arc.moveTo(pt);
-        else
-            arc.lineTo(pt);
-    }
-    p.setPen(Stroke(colour, 1.6));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(arc);
-    const qreal end = startDeg + spanDeg;
-    const QPointF tip = centre + QPointF(qCos(qDegreesToRadians(end)), qSin(qDegreesToRadians(end))) * radius;
-    ArrowHead(p, tip, end + (spanDeg >= 0 ? 90 : -90), colour);
-}
-
-// Letters and digits as strokes in a unit box, so the icons never depend on
-// which fonts the machine has.
-QPainterPath GlyphPath(QChar ch) {
-    QPainterPath g;
-    switch (ch.unicode()) {
-    case '3':
-        g.moveTo(0.12, 0.0);
-        g.lineTo(0.85, 0.0);
-        g.lineTo(0.42, 0.42);
-        g.cubicTo(1.05, 0.36, 1.05, 1.0, 0.48, 1.0);
-        g.quadTo(0.22, 1.0, 0.06, 0.84);
-        break;
-    case '4':
-        g.moveTo(0.72, 1.0);
-        g.lineTo(0.72, 0.0);
-        g.lineTo(0.02, 0.68);
-        g.lineTo(1.0, 0.68);
-        break;
-    case 'P':
-        g.moveTo(0.15, 1.0);
-        g.lineTo(0.15, 0.0);
-        g.lineTo(0.55, 0.0);
-        g.cubicTo(1.0, 0.0, 1.0, 0.56, 0.55, 0.56);
-        g.lineTo(0.15, 0.56);
-        break;
-    case 'N':
-        g.moveTo(0.12, 1.0);
-        g.lineTo(0.12, 0.0);
-        g.lineTo(0.88, 1.0);
-        g.lineTo(0.88, 0.0);
-        break;
-    case 'A':
-        g.moveTo(0.04, 1.0);
-        g.lineTo(0.5, 0.0);
-        g.lineTo(0.96, 1.0);
-        g.moveTo(0.24, 0.62);
-        g.lineTo(0.76, 0.62);
-        break;
-    case 'i':
-        g.moveTo(0.5, 0.42);
-        g.lineTo(0.5, 1.0);
-        g.addEllipse(QPointF(0.5, 0.08), 0.04, 0.04);
-        break;
-    case '+':
-        g.moveTo(0.5, 0.0);
-        g.lineTo(0.5, 1.0);
-        g.moveTo(0.0, 0.5);
-        g.lineTo(1.0, 0.5);
-        break;
-    case 'x':
-        g.moveTo(0.1, 0.1);
-        g.lineTo(0.9, 0.9);
-        g.moveTo(0.9, 0.1);
-        g.lineTo(0.1, 0.9);
-        break;
-    default:
-        break;
-    }
-    return g;
-}
-
-void Glyph(QPainter& p, QChar ch, const QRectF& box, QColor colour, qreal width) {
-    QTransform t;
-    t.translate(box.x(), box.y());
-    t.scale(box.width(), box.height());
-    p.setPen(Stroke(colour, width));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(t.map(GlyphPath(ch)));
-}
-
-// A coloured disc with a white glyph, used for numbers and +/x marks.
-void Badge(QPainter& p, QPointF centre, qreal radius, QColor fill, QChar ch) {
-    p.setPen(Stroke(Paper, 1.2));
-    p.setBrush(fill);
-    p.drawEllipse(centre, radius, radius);
-    const qreal g = radius * 0.95;
-    Glyph(p, ch, QRectF(centre.x() - g / 2, centre.y() - g / 2, g, g), Paper, 1.7);
-}
+using namespace iconkit;
 
 // A straight of tarmac split into lanes by dashed white lines, with a few
 // board spaces in the lanes, as seen from above.
@@ -285,12 +52,6 @@ void MiniTrack(QPainter& p, const QRectF& r) {
 QPolygonF ScenePolygon() {
     return QPolygonF({QPointF(3, 16), QPointF(6, 5), QPointF(14, 3), QPointF(20, 9),
                       QPointF(16, 18), QPointF(8, 20)});
-}
-
-void VertexMark(QPainter& p, QPointF v, QColor fill = Paper, qreal size = 2.6) {
-    p.setPen(Stroke(Ink, 0.9));
-    p.setBrush(fill);
-    p.drawRect(QRectF(v.x() - size / 2, v.y() - size / 2, size, size));
 }
 
 void ScenePoly(QPainter& p, const QPolygonF& poly, bool marks = true) {
@@ -339,14 +100,15 @@ void PaintFolder(QPainter& p) {
     p.drawPolygon(QPolygonF({QPointF(2, 5), QPointF(9, 5), QPointF(11, 7.5), QPointF(20, 7.5),
                              QPointF(20, 19), QPointF(2, 19)}));
     p.setBrush(Amber);
-    p.drawPolygon(QPolygonF({QPointF(2, 19), QPointF(5.5, 11), QPointF(23, 11), QPointF(19.5, 19)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(2, 19), QPointF(5.5, 11), QPointF(23, 11), QPointF(19.5, 19)}));
 }
 
 void PaintDisk(QPainter& p) {
     p.setPen(Stroke(Ink, 1.3));
     p.setBrush(Blue);
-    p.drawPolygon(QPolygonF({QPointF(3, 3), QPointF(18, 3), QPointF(21, 6), QPointF(21, 21),
-                             QPointF(3, 21)}));
+    p.drawPolygon(QPolygonF(
+        {QPointF(3, 3), QPointF(18, 3), QPointF(21, 6), QPointF(21, 21), QPointF(3, 21)}));
     p.setBrush(SpaceFill);
     p.drawRect(QRectF(7, 3, 9, 6));
     p.setBrush(Ink);
@@ -438,7 +200,9 @@ void PaintFlag(QPainter& p) {
     p.drawLine(QPointF(7, 3), QPointF(7, 20.5));
 }
 
-void PaintPolyMode(QPainter& p) { ScenePoly(p, ScenePolygon()); }
+void PaintPolyMode(QPainter& p) {
+    ScenePoly(p, ScenePolygon());
+}
 
 void PaintResetSpace(QPainter& p) {
     SpaceBody(p, QPointF(9.5, 8), 15, 8);
@@ -694,9 +458,9 @@ const QHash<QString, SymbolPainter>& Painters() {
 // Button keys whose picture is stored under another image key.
 QString ImageKeyOf(const QString& key) {
     static const QHash<QString, QString> shared = {
-        {"SetPrimarySpace", "PrimarySpace"}, {"SetNextSpace", "NextSpace"},
+        {"SetPrimarySpace", "PrimarySpace"},   {"SetNextSpace", "NextSpace"},
         {"SetAdjacentSpace", "AdjacentSpace"}, {"CreatePoly", "NewPoly"},
-        {"CreateRectangle", "NewRectangle"},  {"CreateRoad", "NewRoad"},
+        {"CreateRectangle", "NewRectangle"},   {"CreateRoad", "NewRoad"},
     };
     return shared.value(key, key);
 }
@@ -718,12 +482,6 @@ bool PaintToolbarSymbol(QPainter& painter, const QString& key) {
     it.value()(painter);
     painter.restore();
     return true;
-}
-
-QIcon PaintedIcon(std::function<void(QPainter&)> paint, qreal designSize) {
-    if (!paint || designSize <= 0)
-        return QIcon();
-    return QIcon(new PaintedIconEngine(std::move(paint), designSize));
 }
 
 QIcon ToolbarIcon(const QString& key) {
@@ -750,20 +508,20 @@ QIcon PaletteSwatchIcon(int index) {
 
 const QStringList& ToolbarImageKeys() {
     static const QStringList keys = {
-        "New3Lane",      "New4Lane",      "LoadTrack",    "SaveTrack",      "TrackInfo",
-        "RefreshView",   "CenterView",    "CenterSpace",  "ZoomView",       "TranslateView",
-        "TranslateSpace", "RotateSpace",  "TranslateTrack", "RotateTrack",  "EditCorner",
-        "PolyMode",      "AddSpace",      "DeleteSpace",  "ResetSpace",     "ChangeCOR",
-        "ScaleSpaceUp",  "ScaleSpaceDown", "PrimarySpace", "NextSpace",     "AdjacentSpace",
-        "GridFine",      "GridMedium",    "GridCoarse",   "Options"};
+        "New3Lane",       "New4Lane",       "LoadTrack",      "SaveTrack",   "TrackInfo",
+        "RefreshView",    "CenterView",     "CenterSpace",    "ZoomView",    "TranslateView",
+        "TranslateSpace", "RotateSpace",    "TranslateTrack", "RotateTrack", "EditCorner",
+        "PolyMode",       "AddSpace",       "DeleteSpace",    "ResetSpace",  "ChangeCOR",
+        "ScaleSpaceUp",   "ScaleSpaceDown", "PrimarySpace",   "NextSpace",   "AdjacentSpace",
+        "GridFine",       "GridMedium",     "GridCoarse",     "Options"};
     return keys;
 }
 
 const QStringList& PolyToolbarImageKeys() {
     static const QStringList keys = {
-        "NewPoly",       "NewRectangle", "NewRoad",     "EditPolyVertex", "TranslatePoly",
-        "RotatePoly",    "DeletePoly",   "PolyFillcolor", "PolyOutline",  "PolyFront",
-        "PolyForward",   "PolyBackward", "PolyBack"};
+        "NewPoly",     "NewRectangle", "NewRoad",       "EditPolyVertex", "TranslatePoly",
+        "RotatePoly",  "DeletePoly",   "PolyFillcolor", "PolyOutline",    "PolyFront",
+        "PolyForward", "PolyBackward", "PolyBack"};
     return keys;
 }
 

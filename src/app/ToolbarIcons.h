@@ -2,8 +2,6 @@
 // Toolbar images, painted in code so that they stay sharp at any size and
 // share one look: dark outlines, light space bodies and a few accent colours.
 
-#include <functional>
-
 #include <QIcon>
 #include <QString>
 #include <QStringList>
@@ -31,10 +29,5 @@ QIcon PaletteSwatchIcon(int index);
 // Paints the symbol of `key` into the box (0,0)-(24,24) of the painter's
 // current coordinates; false (and nothing painted) for an unknown key.
 bool PaintToolbarSymbol(QPainter& painter, const QString& key);
-
-// An icon that paints itself at every requested size: `paint` draws into the
-// box (0,0)-(designSize,designSize) and the icon scales that to the target.
-// The disabled state is a faded grey rendering of the same picture.
-QIcon PaintedIcon(std::function<void(QPainter&)> paint, qreal designSize);
 
 } // namespace td

@@ -16,8 +16,8 @@
 #include <QTimer>
 
 #include "TDAbout.h"
-#include "TDTestSupport.h"
 #include "TDSplash.h"
+#include "TDTestSupport.h"
 #include "TDTrackInfo.h"
 #include "Version.h"
 #include "model/Selection.h"
@@ -27,7 +27,9 @@
 namespace td {
 namespace {
 
-QApplication& App() { return testing::App(); }
+QApplication& App() {
+    return testing::App();
+}
 
 template <typename W> W* Child(QWidget& parent, const char* name) {
     W* w = parent.findChild<W*>(QString::fromLatin1(name));
@@ -76,7 +78,7 @@ Track NewTrack3() {
 }
 
 class TrackInfoDialog : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { App(); }
 };
 
@@ -190,7 +192,8 @@ TEST_F(TrackInfoDialog, ThreeLaneTemplateShowsRowsUpToLane3) {
     EXPECT_EQ(Text(dialog, "NumCornersLbl"), "3");
     EXPECT_EQ(Text(dialog, "TotalStopsLbl"), "6");
     for (int i = 5; i <= 9; ++i)
-        EXPECT_FALSE(Child<QLabel>(dialog, qPrintable(QString("TrackInfoLbl(%1)").arg(i)))->isHidden())
+        EXPECT_FALSE(
+            Child<QLabel>(dialog, qPrintable(QString("TrackInfoLbl(%1)").arg(i)))->isHidden())
             << i;
     EXPECT_TRUE(Child<QLabel>(dialog, "TrackInfoLbl(10)")->isHidden());
     EXPECT_TRUE(Child<QLabel>(dialog, "LaneInfoLbl(5)")->isHidden());
@@ -205,7 +208,8 @@ TEST_F(TrackInfoDialog, FourLaneTemplateShowsEveryRowAndFewerLanesHideThemAgain)
     EXPECT_EQ(Text(dialog, "NumCornersLbl"), "0");
     EXPECT_EQ(Text(dialog, "TotalStopsLbl"), "0");
     for (int i = 5; i <= 10; ++i)
-        EXPECT_FALSE(Child<QLabel>(dialog, qPrintable(QString("TrackInfoLbl(%1)").arg(i)))->isHidden())
+        EXPECT_FALSE(
+            Child<QLabel>(dialog, qPrintable(QString("TrackInfoLbl(%1)").arg(i)))->isHidden())
             << i;
     for (int i = 1; i <= 5; ++i)
         EXPECT_FALSE(Text(dialog, qPrintable(QString("LaneInfoLbl(%1)").arg(i))).isEmpty()) << i;
@@ -267,7 +271,7 @@ TEST_F(TrackInfoDialog, ShowRunsModallyCentredWithFocusOnTheNameAndOkHidesIt) {
 // ------------------------------------------------------------ About and splash
 
 class SmallWindows : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { App(); }
 };
 

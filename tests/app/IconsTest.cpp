@@ -20,7 +20,9 @@
 namespace td {
 namespace {
 
-QApplication& App() { return testing::App(); }
+QApplication& App() {
+    return testing::App();
+}
 
 QImage Render(const QIcon& icon, int size = 24, QIcon::Mode mode = QIcon::Normal) {
     return icon.pixmap(QSize(size, size), mode).toImage().convertToFormat(QImage::Format_ARGB32);
@@ -45,7 +47,7 @@ QStringList RequestedImageKeys() {
 }
 
 class Icons : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { App(); }
 };
 
@@ -71,12 +73,10 @@ TEST_F(Icons, EveryToolbarImageKeyIsPaintedAndNoTwoLookAlike) {
 }
 
 TEST_F(Icons, SharedButtonKeysShowTheImageOfTheirImageKey) {
-    const std::pair<const char*, const char*> shared[] = {{"SetPrimarySpace", "PrimarySpace"},
-                                                          {"SetNextSpace", "NextSpace"},
-                                                          {"SetAdjacentSpace", "AdjacentSpace"},
-                                                          {"CreatePoly", "NewPoly"},
-                                                          {"CreateRectangle", "NewRectangle"},
-                                                          {"CreateRoad", "NewRoad"}};
+    const std::pair<const char*, const char*> shared[] = {
+        {"SetPrimarySpace", "PrimarySpace"},   {"SetNextSpace", "NextSpace"},
+        {"SetAdjacentSpace", "AdjacentSpace"}, {"CreatePoly", "NewPoly"},
+        {"CreateRectangle", "NewRectangle"},   {"CreateRoad", "NewRoad"}};
     for (const auto& [button, image] : shared)
         EXPECT_EQ(Render(ToolbarIcon(button)), Render(ToolbarIcon(image))) << button;
     EXPECT_TRUE(ToolbarIcon("NoSuchKey").isNull());
