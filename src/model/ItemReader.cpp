@@ -60,11 +60,14 @@ void ItemReader::FinishItem() {
         NextLine();
 }
 
-bool ItemReader::ReadLineText(std::string_view& item) {
+bool ItemReader::ReadLineText(std::string_view& item, bool* quoted) {
     if (!hasLine_)
         return false;
     SkipBlanks();
-    if (pos_ < lineEnd_ && text_[pos_] == '"') {
+    const bool isQuoted = pos_ < lineEnd_ && text_[pos_] == '"';
+    if (quoted)
+        *quoted = isQuoted;
+    if (isQuoted) {
         const std::size_t start = pos_ + 1;
         std::size_t close = text_.find('"', start);
         if (close == std::string_view::npos || close > lineEnd_)

@@ -23,8 +23,9 @@ public:
     std::size_t RemainingBytes() const { return text_.size() - pos_; }
 
     // The next item as text, then the rest of its line is dropped (for the
-    // lines that hold one value). False at the end of the text.
-    bool ReadLineText(std::string_view& item);
+    // lines that hold one value). False at the end of the text. `quoted`
+    // tells whether the item was in double quotes.
+    bool ReadLineText(std::string_view& item, bool* quoted = nullptr);
     // The next item as a numeric item (a quoted item is taken whole).
     bool ReadToken(std::string_view& token);
     // True when the next item is an unquoted number.

@@ -121,11 +121,13 @@ private:
     bool ReadInfo() {
         TrackInfo& info = track_.Info;
         // Leading comment lines are skipped whole.
+        // A quoted item is a value even when it starts with ";".
         std::string_view item;
         for (;;) {
-            if (!items_.ReadLineText(item))
+            bool quoted = false;
+            if (!items_.ReadLineText(item, &quoted))
                 return Stop("the file ends before the track name");
-            if (item.empty() || item[0] != ';')
+            if (quoted || item.empty() || item[0] != ';')
                 break;
         }
         info.Name.assign(item);
@@ -176,9 +178,11 @@ private:
                     return false;
                 continue;
             }
+            // Keywords are never quoted: a quoted "Corners" is a lane's name.
             std::string_view name;
-            items_.ReadLineText(name);
-            if (name == "Corners")
+            bool quoted = false;
+            items_.ReadLineText(name, &quoted);
+            if (!quoted && name == "Corners")
                 return true;
             track_.Lanes.push_back(Lane{std::string(name), {}});
             current = &track_.Lanes.back();
@@ -190,8 +194,9 @@ private:
     bool ReadCorners() {
         while (!items_.AtEnd()) {
             std::string_view name;
-            items_.ReadLineText(name);
-            if (name == "Backcolor")
+            bool quoted = false;
+            items_.ReadLineText(name, &quoted);
+            if (!quoted && name == "Backcolor")
                 return true;
             // A corner cut short keeps the fields read so far.
             track_.Corners.push_back(Corner{std::string(name), 0, 0, 0, {}});

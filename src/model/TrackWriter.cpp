@@ -3,6 +3,7 @@
 #include <random>
 #include <system_error>
 
+#include "model/ItemReader.h"
 #include "model/NumberForms.h"
 #include "model/TrackFile.h"
 
@@ -80,6 +81,21 @@ void QuotedLine(std::string& out, std::string_view text) {
     out.append(Eol);
 }
 
+// A lane name is a plain line, unless it would read back as something else:
+// a number (a space), the "Corners" keyword, or a shorter text (leading
+// blanks are skipped, a comma ends the item, a leading quote starts a quoted
+// item). Such names are written in quotes, which the reader takes whole.
+bool NeedsQuotes(std::string_view name) {
+    if (name.empty())
+        return false;
+    if (name == "Corners" || name.front() == ' ' || name.front() == '\t' || name.front() == '"' ||
+        name.find(',') != std::string_view::npos)
+        return true;
+    const std::size_t end = name.find_first_of(" \t");
+    double v = 0;
+    return ParseDouble(name.substr(0, end), v) != NumberParse::NotANumber;
+}
+
 void PlainLine(std::string& out, std::string_view text) {
     AppendSafeText(out, text, false);
     out.append(Eol);
@@ -152,8 +168,14 @@ std::string FormatTrack(const Track& track, const BuildStamp& stamp) {
     for (int k = 1; k <= 20; ++k)
         FieldLine(out).Number(track.StartPos[static_cast<std::size_t>(k)]).End();
 
+    std::string name;
     for (const Lane& lane : track.Lanes) {
-        PlainLine(out, lane.Name);
+        name.clear();
+        AppendSafeText(name, lane.Name, false);
+        if (NeedsQuotes(name))
+            QuotedLine(out, name);
+        else
+            PlainLine(out, name);
         for (const Space& s : lane.Spaces) {
             FieldLine(out)
                 .Single(s.Pt[0].x)

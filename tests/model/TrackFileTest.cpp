@@ -246,3 +246,25 @@ TEST(CurrentBuildStamp, SourceDateEpochGivesAFixedUtcStamp) {
     EXPECT_EQ(now.Date.find(','), std::string::npos);
     EXPECT_EQ(now.Time.find(','), std::string::npos);
 }
+
+TEST(SaveTrack, NamesThatWouldReadAsSomethingElseComeBackWhole) {
+    Track t;
+    for (const char* name : {"Corners", "5", "-1 x", "  indented", "a,b", "\"quoted", "\rx"})
+        t.Lanes.push_back(Lane{name, {MakeSpace(1, 2)}});
+    t.Info.Name = ";not a comment";
+    t.Corners.push_back(Corner{"Backcolor", 1, 2, 3, {}});
+    Track loaded;
+    const LoadResult r = LoadTrackFromText(loaded, FormatTrack(t, FixedStamp()));
+    EXPECT_TRUE(r.complete) << r.line << " " << r.reason;
+    ASSERT_EQ(loaded.Lanes.size(), t.Lanes.size());
+    for (size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(loaded.Lanes[i].Name, t.Lanes[i].Name);
+        EXPECT_EQ(loaded.Lanes[i].Spaces.size(), 1u);
+    }
+    EXPECT_EQ(loaded.Lanes[5].Name, "'quoted");
+    EXPECT_EQ(loaded.Lanes[6].Name, " x");
+    EXPECT_EQ(loaded.Info.Name, ";not a comment");
+    ASSERT_EQ(loaded.Corners.size(), 1u);
+    EXPECT_EQ(loaded.Corners[0].Name, "Backcolor");
+    EXPECT_EQ(loaded.BackColor, t.BackColor);
+}
