@@ -9,7 +9,10 @@
 namespace td {
 
 enum class CommandKind {
-    Button,  // toolbar button: key = button key ("AddSpace", "GridFine", ...)
+    // toolbar button: key = button key ("AddSpace", "GridFine", ...); an entry
+    // of a split button's drop-down list also sets text = the entry's tag
+    // ("Fill", "Outline") and index = its 1-based index (0: the button itself)
+    Button,
     Menu,    // menu item: key = item name ("MnuOpen", "MnuDetail(3)", "MnuRecentTrack(0)")
     KeyDown, // keyCode = virtual-key code, shift = modifier mask
     KeyUp,

@@ -73,9 +73,15 @@ void Editor::OnButton(const std::string& key) {
         SetPrimarySpace();
     } else if (IsGridKey(key)) {
         SelectGridButton(key);
+    } else if (const ButtonDef* tool = FindPolyButton(key);
+               tool && tool->group == ButtonGroup::PolyTools) {
+        if (PolyTool != key)
+            host.SetButtonPressed(PolyTool, false);
+        PolyTool = key;
+        host.SetButtonPressed(key, true);
     }
     // The space commands ("AddSpace" .. "SetAdjacentSpace"), the polygon
-    // toolbar and "Options" have no command here yet.
+    // commands and "Options" have no command here yet.
 }
 
 void Editor::OnMenu(const std::string& name) {

@@ -162,6 +162,8 @@ class Editor {
 
     // Key of the grid button in force.
     std::string GridKey = "GridMedium";
+    // Key of the polygon tool in force (the pressed tool button).
+    std::string PolyTool = "CreatePoly";
     // Entry selected in the symbol list; new spaces take its symbol.
     int SymbolEntry = 0;
     // Ticks of the autosave timer counted towards the first save.

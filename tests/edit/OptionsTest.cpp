@@ -17,6 +17,18 @@ TEST_F(OptionsTest, ModeButton_ChangesModePanelAndPointerWithoutRedraw) {
     EXPECT_EQ(editor.RefreshCount, redraws);
 }
 
+TEST_F(OptionsTest, PolygonToolButton_OnlyChangesThePressedTool) {
+    StartWithNewTrack();
+    Button("PolyMode");
+    const size_t polygons = editor.track.BackPolys.size();
+    Button("CreateRoad");
+    EXPECT_EQ(editor.PolyTool, "CreateRoad");
+    EXPECT_TRUE(host.Pressed("CreateRoad"));
+    EXPECT_FALSE(host.Pressed("CreatePoly"));
+    EXPECT_EQ(editor.EditMode, "PolyMode");
+    EXPECT_EQ(editor.track.BackPolys.size(), polygons);
+}
+
 TEST_F(OptionsTest, GridButton_SetsGridPairAndPanelWithoutRedraw) {
     StartWithNewTrack();
     const int redraws = editor.RefreshCount;
