@@ -55,15 +55,6 @@ TEST_F(KeyboardTest, RedrawKeys_F5AndShiftRelease) {
     EXPECT_EQ(editor.RefreshCount, redraws);
 }
 
-TEST_F(KeyboardTest, CKey_CentresTheView) {
-    StartWithNewTrack();
-    editor.SetArea(6000.0f, 4000.0f, true);
-    Key(VK::Left);
-    Key(VK::C);
-    EXPECT_FLOAT_EQ(editor.view.OffsetX, 3000.0f);
-    EXPECT_FLOAT_EQ(editor.view.OffsetY, 2000.0f);
-}
-
 TEST_F(KeyboardTest, SymbolKeys_PickListEntriesOnCurrentSpace) {
     StartWithNewTrack();
     Key(VK::H);

@@ -96,13 +96,6 @@ TEST_F(NewTrackTest, NewTrack_IsWrittenToTheAutosaveFileAtOnce) {
     EXPECT_EQ(host.title, "Tarvel Track Designer");
 }
 
-TEST_F(NewTrackTest, NewTrack_KeepsTheTrackInformation) {
-    StartWithNewTrack();
-    editor.track.Info.Name = "Monza";
-    Menu("MnuNew4");
-    EXPECT_EQ(editor.track.Info.Name, "Monza");
-}
-
 TEST_F(NewTrackTest, TrackInfo_OpensOnlyOnceATrackExists) {
     Start();
     Menu("MnuTrackInfo");
