@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
@@ -215,6 +216,24 @@ void TD::keyReleaseEvent(QKeyEvent* event) {
         return;
     }
     Dispatch(Command::Key(CommandKind::KeyUp, code, ModifierMask(event->modifiers())));
+}
+
+void TD::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // The minimum size is only a hint to the window manager; a window made
+    // smaller anyway snaps back. The drawing area itself follows the layout.
+    WindowLayoutInput in;
+    in.windowWidth = static_cast<float>(width()) * surface_.TwipsPerPixelX();
+    in.windowHeight = static_cast<float>(height()) * surface_.TwipsPerPixelY();
+    in.minimised = isMinimized();
+    in.twipsPerPixelX = surface_.TwipsPerPixelX();
+    in.twipsPerPixelY = surface_.TwipsPerPixelY();
+    const WindowLayout out = FormResize(in);
+    if (out.windowResized) {
+        const QSize size(static_cast<int>(std::lround(out.windowWidth / in.twipsPerPixelX)),
+                         static_cast<int>(std::lround(out.windowHeight / in.twipsPerPixelY)));
+        QTimer::singleShot(0, this, [this, size] { resize(size); });
+    }
 }
 
 void TD::changeEvent(QEvent* event) {

@@ -162,6 +162,18 @@ TEST_F(TDWindowTest, StoredSizeBelowTheMinimumOpensAtTheMinimum) {
     EXPECT_EQ(w->size(), QSize(800, 560));
 }
 
+TEST_F(TDWindowTest, WindowMadeSmallerThanTheMinimumSnapsBack) {
+    auto w = StartWindow();
+    // A window manager may ignore the minimum-size hint.
+    w->setMinimumSize(0, 0);
+    w->resize(600, 400);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w->size(), QSize(800, 560));
+    w->resize(1000, 500);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w->size(), QSize(1000, 560));
+}
+
 TEST_F(TDWindowTest, ClosingANormalWindowStoresEveryKey) {
     auto w = StartWindow();
     w->resize(880, 620);
