@@ -298,6 +298,27 @@ TEST_F(SmallWindows, AboutClosesOnAClickOnItsTextsOrLogo) {
     }
 }
 
+TEST_F(SmallWindows, AboutAndSplashCloseWhenAnotherWindowTakesTheFocus) {
+    QWidget other;
+    other.show();
+    TDAbout about;
+    about.show();
+    QApplication::setActiveWindow(&about);
+    ASSERT_TRUE(WaitFor([&] { return about.isActiveWindow(); }));
+    QApplication::setActiveWindow(&other);
+    EXPECT_TRUE(WaitFor([&] { return !about.isVisible(); }));
+
+    TDSplash splash;
+    int finished = 0;
+    QObject::connect(&splash, &TDSplash::Finished, [&] { ++finished; });
+    splash.ShowSplash();
+    QApplication::setActiveWindow(&splash);
+    ASSERT_TRUE(WaitFor([&] { return splash.isActiveWindow(); }));
+    QApplication::setActiveWindow(&other);
+    EXPECT_TRUE(WaitFor([&] { return !splash.isVisible(); }));
+    EXPECT_EQ(finished, 1);
+}
+
 TEST_F(SmallWindows, AboutIsCentredOverTheMainWindowWhileRunningModally) {
     QMainWindow main;
     main.setGeometry(50, 40, 1000, 640);
