@@ -151,7 +151,8 @@ void BM_SaveTrack(benchmark::State& state) {
     // The text alone, beside formatting the numbers alone: the part of the
     // figure that the disk does not decide.
     const double formatFloor = BestTime([&] { benchmark::DoNotOptimize(FormatFloor(stress)); });
-    const double format = BestTime([&] { benchmark::DoNotOptimize(td::FormatTrack(stress, Stamp)); });
+    const double format =
+        BestTime([&] { benchmark::DoNotOptimize(td::FormatTrack(stress, Stamp)); });
     state.counters["floor_ms"] = floor * 1e3;
     state.counters["floor_ratio"] = best / floor;
     state.counters["format_ratio"] = format / formatFloor;

@@ -14,7 +14,8 @@ bool LoadWhole(td::Track& track, const std::string& path, std::ostream& err) {
         return false;
     }
     if (!r.complete) {
-        err << "trktool: " << path << ": line " << r.line << ": reading stopped: " << r.reason << "\n";
+        err << "trktool: " << path << ": line " << r.line << ": reading stopped: " << r.reason
+            << "\n";
         return false;
     }
     return true;

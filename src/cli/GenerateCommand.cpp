@@ -21,7 +21,8 @@ constexpr const char* GenerateUsage =
     "usage: trktool generate OUT [--lanes 3|4] [--length N] [--polygons P] [--name TEXT]";
 
 int Bad(std::ostream& err, const std::string& message) {
-    err << "trktool: " << message << "\n" << "trktool: " << GenerateUsage << "\n";
+    err << "trktool: " << message << "\n"
+        << "trktool: " << GenerateUsage << "\n";
     return ExitError;
 }
 
@@ -58,7 +59,8 @@ int Generate(const Args& args, std::ostream&, std::ostream& err) {
         return Bad(err, "no output file");
     td::Track track = td::GenerateTrack(td::OptionsForLength(lanes, length, polygons));
     track.Info.Name = name;
-    track.Info.Description = std::to_string(lanes) + " lanes of " + std::to_string(length) + " spaces";
+    track.Info.Description =
+        std::to_string(lanes) + " lanes of " + std::to_string(length) + " spaces";
     track.Info.Author = "trktool generate";
     return Save(track, out, err) ? ExitOk : ExitError;
 }

@@ -12,7 +12,7 @@
 namespace td {
 
 class ItemReader {
-public:
+  public:
     explicit ItemReader(std::string_view text);
 
     // True when no line is left to read an item from.
@@ -31,7 +31,7 @@ public:
     // True when the next item is an unquoted number.
     bool NextIsNumber();
 
-private:
+  private:
     void StartLine(std::size_t at);
     void SkipBlanks();
     void FinishItem();

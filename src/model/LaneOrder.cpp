@@ -21,7 +21,9 @@ namespace {
 
 constexpr int MaxNormalizedLanes = 6;
 
-int Sign(double v) { return (v > 0) - (v < 0); }
+int Sign(double v) {
+    return (v > 0) - (v < 0);
+}
 
 // Sign of the side of `p` relative to the +y long edge (Pt[4] -> Pt[3]) of `s`.
 int SideOfEdge(PointF p, const Space& s) {
@@ -149,7 +151,8 @@ void ApplyLaneOrder(Track& track, const std::vector<int>& order) {
     track.Lanes.reserve(old.size());
     std::array<int, MaxNormalizedLanes> inv{};
     for (int j = 0; j < count; ++j) {
-        track.Lanes.push_back(std::move(old[static_cast<std::size_t>(ord[static_cast<std::size_t>(j)])]));
+        track.Lanes.push_back(
+            std::move(old[static_cast<std::size_t>(ord[static_cast<std::size_t>(j)])]));
         inv[static_cast<std::size_t>(ord[static_cast<std::size_t>(j)])] = j;
     }
     for (Lane& lane : track.Lanes) {

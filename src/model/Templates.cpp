@@ -42,9 +42,9 @@ void BuildNewTrack3(Track& track, Selection& sel) {
     // Garages alternate between the first and the second five teams.
     Lane garages{"Garages", {}};
     for (int j = 0; j < 10; ++j) {
-        const int symbol = j % 2 == 0 ? Sym::GarageTeam1 + j / 2 : Sym::GarageTeam1 + 5 + (j - 1) / 2;
-        garages.Spaces.push_back(
-            TemplateSpace(2 * hl * static_cast<float>(j + 1), 4 * hw, symbol));
+        const int symbol =
+            j % 2 == 0 ? Sym::GarageTeam1 + j / 2 : Sym::GarageTeam1 + 5 + (j - 1) / 2;
+        garages.Spaces.push_back(TemplateSpace(2 * hl * static_cast<float>(j + 1), 4 * hw, symbol));
     }
     track.Lanes[3] = std::move(garages);
     track.Lanes[4] = {"Pit", {TemplateSpace(0, 6 * hw, Sym::Regular)}};

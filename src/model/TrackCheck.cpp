@@ -6,7 +6,9 @@ namespace td {
 
 namespace {
 
-std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
+std::string Quoted(const std::string& s) {
+    return "\"" + s + "\"";
+}
 
 std::string Where(const Track& t, size_t lane, size_t index) {
     return "lane " + std::to_string(lane) + " " + Quoted(t.Lanes[lane].Name) + ", space " +
@@ -23,7 +25,8 @@ void CheckLink(const Track& t, std::vector<std::string>& out, const std::string&
     if (r == NoSpace)
         return;
     if (r < 0)
-        out.push_back(where + ": " + field + " is " + std::to_string(r) + ", which is no reference");
+        out.push_back(where + ": " + field + " is " + std::to_string(r) +
+                      ", which is no reference");
     else if (!t.Find(r))
         out.push_back(where + ": " + field + " names a missing space " + RefText(r));
 }
@@ -42,7 +45,8 @@ std::vector<std::string> CheckTrack(const Track& t) {
         ++names[lane.Name];
     for (const auto& [name, count] : names)
         if (count > 1)
-            out.push_back("lane name " + Quoted(name) + " is used by " + std::to_string(count) + " lanes");
+            out.push_back("lane name " + Quoted(name) + " is used by " + std::to_string(count) +
+                          " lanes");
 
     // References reach lanes 0..32 only (32767 is lane 32, space 767).
     if (t.Lanes.size() > 33)
@@ -72,13 +76,15 @@ std::vector<std::string> CheckTrack(const Track& t) {
     }
     for (const auto& [code, count] : uniqueUse)
         if (count > 1)
-            out.push_back("symbol " + std::to_string(code) + " " + Quoted(std::string(SymbolText(code))) +
-                          " is used by " + std::to_string(count) + " spaces");
+            out.push_back("symbol " + std::to_string(code) + " " +
+                          Quoted(std::string(SymbolText(code))) + " is used by " +
+                          std::to_string(count) + " spaces");
 
     for (int k = 1; k <= 20; ++k) {
         const SpaceRef r = t.StartPos[static_cast<size_t>(k)];
         if (r != NoSpace && !t.Find(r))
-            out.push_back("start position " + std::to_string(k) + " names a missing space " + RefText(r));
+            out.push_back("start position " + std::to_string(k) + " names a missing space " +
+                          RefText(r));
     }
     return out;
 }

@@ -21,9 +21,8 @@ struct Pose {
 // of the top straight heading +x. `d` is the offset to the right of the
 // driver (towards the infield).
 class Circuit {
-public:
-    Circuit(double straight, double side, double radius)
-        : ls_(straight), lv_(side), r_(radius) {}
+  public:
+    Circuit(double straight, double side, double radius) : ls_(straight), lv_(side), r_(radius) {}
 
     double Perimeter(double d) const { return 2 * ls_ + 2 * lv_ + 2 * Pi * (r_ - d); }
 
@@ -71,7 +70,7 @@ public:
     double Straight() const { return ls_; }
     double Side() const { return lv_; }
 
-private:
+  private:
     double ls_, lv_, r_;
 };
 
@@ -117,11 +116,13 @@ Outline CornerBand(const Circuit& c, int corner, double r1, double r2, int steps
     const double start = -90.0 + 90.0 * corner;
     for (int k = 0; k <= steps; ++k) {
         const double a = (start + 90.0 * k / steps) * Pi / 180.0;
-        o.push_back({c.CornerCentreX(corner) + r2 * std::cos(a), c.CornerCentreY(corner) + r2 * std::sin(a)});
+        o.push_back({c.CornerCentreX(corner) + r2 * std::cos(a),
+                     c.CornerCentreY(corner) + r2 * std::sin(a)});
     }
     for (int k = steps; k >= 0; --k) {
         const double a = (start + 90.0 * k / steps) * Pi / 180.0;
-        o.push_back({c.CornerCentreX(corner) + r1 * std::cos(a), c.CornerCentreY(corner) + r1 * std::sin(a)});
+        o.push_back({c.CornerCentreX(corner) + r1 * std::cos(a),
+                     c.CornerCentreY(corner) + r1 * std::sin(a)});
     }
     return o;
 }
@@ -160,7 +161,8 @@ void AddPoly(Track& t, const GeneratorOptions& o, int detail, int palette, const
     p.FillColor = Palette[static_cast<size_t>(palette)];
     p.OutlineColor = Palette[static_cast<size_t>(palette)];
     for (const auto& [x, y] : pts)
-        p.Vtxs.push_back({static_cast<std::int32_t>(std::lround(x)), static_cast<std::int32_t>(std::lround(y))});
+        p.Vtxs.push_back(
+            {static_cast<std::int32_t>(std::lround(x)), static_cast<std::int32_t>(std::lround(y))});
     t.BackPolys.push_back(std::move(p));
 }
 
@@ -282,7 +284,9 @@ Track GenerateTrack(const GeneratorOptions& opt) {
         int best = 0;
         for (int j = 0; j < len; ++j) {
             const Space& s = right.Spaces[static_cast<size_t>(j)];
-            if (s.Segment == 2 && std::fabs(s.Pt[0].x - x0) < std::fabs(right.Spaces[static_cast<size_t>(best)].Pt[0].x - x0))
+            if (s.Segment == 2 &&
+                std::fabs(s.Pt[0].x - x0) <
+                    std::fabs(right.Spaces[static_cast<size_t>(best)].Pt[0].x - x0))
                 best = j;
         }
         pit.Spaces[0].Adj[1] = MakeRef(n - 1, best);
@@ -316,8 +320,9 @@ Track GenerateTrack(const GeneratorOptions& opt) {
         corner.Long = static_cast<std::int16_t>(longest);
         corner.Short = static_cast<std::int16_t>(shortest);
         const double a = (-45.0 + 90.0 * c) * Pi / 180.0;
-        corner.Vtx[0] = {static_cast<float>(circuit.CornerCentreX(c) + (outer + 250) * std::cos(a)),
-                         static_cast<float>(circuit.CornerCentreY(c) + (outer + 250) * std::sin(a))};
+        corner.Vtx[0] = {
+            static_cast<float>(circuit.CornerCentreX(c) + (outer + 250) * std::cos(a)),
+            static_cast<float>(circuit.CornerCentreY(c) + (outer + 250) * std::sin(a))};
         DeriveCornerFlag(corner);
         t.Corners.push_back(corner);
     }
@@ -333,16 +338,18 @@ Track GenerateTrack(const GeneratorOptions& opt) {
     AddPoly(t, opt, 2, 3, Rect(-150, topY + dRight + 400, 150, -circuit.Side() / 4));
     for (int c = 0; c < 4; ++c)
         AddPoly(t, opt, 2, 8, CornerBand(circuit, c, outer + 120, outer + 450, 8));
-    AddPoly(t, opt, 2, 7, Ellipse(circuit.Straight() / 4, circuit.Side() / 6, circuit.Straight() / 8,
-                                  std::max(100.0, circuit.Side() / 6), 20));
+    AddPoly(t, opt, 2, 7,
+            Ellipse(circuit.Straight() / 4, circuit.Side() / 6, circuit.Straight() / 8,
+                    std::max(100.0, circuit.Side() / 6), 20));
     for (int k = 0; static_cast<int>(t.BackPolys.size()) < opt.Polygons; ++k) {
         // Trees on a ring outside the circuit, with a beach or a pond now and then.
         const double a = k * 2.39996; // golden angle: an even spread
         const double rx = circuit.Straight() / 2 + outer + 700 + (k % 7) * 90;
         const double ry = circuit.Side() / 2 + outer + 700 + (k % 5) * 90;
         const int kind = k % 10 == 9 ? 9 : k % 10 == 4 ? 6 : 5;
-        AddPoly(t, opt, 2 + k % 3, kind,
-                Ellipse(rx * std::cos(a), ry * std::sin(a), 120 + (k % 3) * 40, 90 + (k % 4) * 30, 12));
+        AddPoly(
+            t, opt, 2 + k % 3, kind,
+            Ellipse(rx * std::cos(a), ry * std::sin(a), 120 + (k % 3) * 40, 90 + (k % 4) * 30, 12));
     }
     return t;
 }

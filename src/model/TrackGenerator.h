@@ -10,12 +10,12 @@
 namespace td {
 
 struct GeneratorOptions {
-    int Lanes = 3;            // racing lanes: 3 or 4
-    int Length = 60;          // spaces in every racing lane (at most 1000)
-    int PitLength = 14;       // spaces of the pit lane (at least 10)
-    int Polygons = 20;        // scenery polygons
-    int PolygonVertices = 0;  // 0: each shape's own count; otherwise every polygon has this many
-    bool LinkCorners = false; // links on straights only, as an author would start
+    int Lanes = 3;               // racing lanes: 3 or 4
+    int Length = 60;             // spaces in every racing lane (at most 1000)
+    int PitLength = 14;          // spaces of the pit lane (at least 10)
+    int Polygons = 20;           // scenery polygons
+    int PolygonVertices = 0;     // 0: each shape's own count; otherwise every polygon has this many
+    bool LinkCorners = false;    // links on straights only, as an author would start
     float StraightLength = 3600; // top and bottom straights, world units
     float SideLength = 1200;     // left and right straights
     float CornerRadius = 600;    // of the track's centre line

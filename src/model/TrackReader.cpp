@@ -23,7 +23,7 @@ constexpr std::int64_t Int32Max = std::numeric_limits<std::int32_t>::max();
 // Reads the file's parts in order; the first item that cannot be read stops
 // everything, and what was stored before it stays.
 class TrackParser {
-public:
+  public:
     TrackParser(Track& track, std::string_view text) : track_(track), items_(text) {}
 
     LoadResult Run() {
@@ -31,13 +31,13 @@ public:
         track_.Lanes.clear();
         track_.Corners.clear();
         track_.BackPolys.clear();
-        if (ReadInfo() && ReadStartPositions() && ReadLanes() && ReadCorners() &&
-            ReadBackColor() && ReadPolygons())
+        if (ReadInfo() && ReadStartPositions() && ReadLanes() && ReadCorners() && ReadBackColor() &&
+            ReadPolygons())
             result_.complete = true;
         return result_;
     }
 
-private:
+  private:
     bool Stop(std::string reason) {
         result_.complete = false;
         result_.line = items_.Line();
@@ -133,9 +133,8 @@ private:
         info.Name.assign(item);
         return Text(info.Description, "the track description") &&
                Text(info.Location, "the track location") &&
-               Text(info.Version, "the track version") &&
-               Text(info.BuildDate, "the build date") && Text(info.BuildTime, "the build time") &&
-               Text(info.Author, "the author name") &&
+               Text(info.Version, "the track version") && Text(info.BuildDate, "the build date") &&
+               Text(info.BuildTime, "the build time") && Text(info.Author, "the author name") &&
                Text(info.DesignerVersion, "the designer version") &&
                Text(info.RainyMax, "the weather table") &&
                Text(info.ChangeableMax, "the weather table");
@@ -229,8 +228,7 @@ private:
             // so a count the rest of the file cannot hold is refused before
             // anything is allocated for it.
             const std::int64_t count = static_cast<std::int64_t>(last) + 1;
-            if (count < 0 ||
-                static_cast<std::uint64_t>(count) * 2 > items_.RemainingBytes())
+            if (count < 0 || static_cast<std::uint64_t>(count) * 2 > items_.RemainingBytes())
                 return Stop("a vertex count the rest of the file cannot hold");
             poly.Vtxs.resize(static_cast<std::size_t>(count));
             for (PointI& v : poly.Vtxs)

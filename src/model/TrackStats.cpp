@@ -9,7 +9,8 @@ TrackStats ComputeTrackStats(const Track& track) {
     const int lanes = static_cast<int>(track.Lanes.size());
     st.NumLanes = std::max(0, lanes - 2);
     if (lanes > 0)
-        st.PitLength = static_cast<int>(track.Lanes[static_cast<std::size_t>(LaneByName(track, "Pit"))].Spaces.size());
+        st.PitLength = static_cast<int>(
+            track.Lanes[static_cast<std::size_t>(LaneByName(track, "Pit"))].Spaces.size());
 
     // On a 4-lane track the rows count from the right: "Lane 3 Length" is
     // "Mid-Left" and "Lane 4 Length" the leftmost lane.

@@ -103,7 +103,7 @@ void PlainLine(std::string& out, std::string_view text) {
 
 // Builds one field line: every field but the last is padded to its zone.
 class FieldLine {
-public:
+  public:
     explicit FieldLine(std::string& out) : out_(out), start_(out.size()) {}
     FieldLine& Single(float v) {
         Sep();
@@ -122,7 +122,7 @@ public:
     }
     void End() { out_.append(Eol); }
 
-private:
+  private:
     void Sep() {
         if (any_)
             PadToNextZone(out_, start_);

@@ -34,7 +34,7 @@ std::string ReadBytes(const std::string& p) {
 }
 
 class TrktoolTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         std::random_device rd;
         dir_ = std::filesystem::temp_directory_path() / ("td-cli-" + std::to_string(rd()));
@@ -54,7 +54,9 @@ protected:
     std::filesystem::path dir_;
 };
 
-std::string Data(const std::string& name) { return std::string(TD_TEST_DATA_DIR) + "/" + name; }
+std::string Data(const std::string& name) {
+    return std::string(TD_TEST_DATA_DIR) + "/" + name;
+}
 
 } // namespace
 
@@ -66,10 +68,17 @@ TEST_F(TrktoolTest, VersionAndHelp) {
 }
 
 TEST_F(TrktoolTest, UsageErrorsExitTwoWithAMessage) {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {}, {"frobnicate"}, {"new3"}, {"resave", "a"}, {"info"}, {"check", "a", "b"},
-             {"generate"}, {"generate", Path("g.trk"), "--lanes", "5"}, {"generate", Path("g.trk"), "--length"},
-             {"generate", Path("g.trk"), "--bogus"}}) {
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{},
+                                               {"frobnicate"},
+                                               {"new3"},
+                                               {"resave", "a"},
+                                               {"info"},
+                                               {"check", "a", "b"},
+                                               {"generate"},
+                                               {"generate", Path("g.trk"), "--lanes", "5"},
+                                               {"generate", Path("g.trk"), "--length"},
+                                               {"generate", Path("g.trk"), "--bogus"}}) {
         const ToolRun r = Tool(args);
         EXPECT_EQ(r.code, 2) << (args.empty() ? "" : args[0]);
         EXPECT_EQ(r.err.rfind("trktool: ", 0), 0u) << r.err;
@@ -123,12 +132,13 @@ TEST_F(TrktoolTest, ResaveRefusesInputThatDoesNotReadToTheEnd) {
 TEST_F(TrktoolTest, InfoShowsTheFieldsAndTheCounts) {
     const ToolRun r = Tool({"info", Data("template4.trk")});
     EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(r.out,
-              "Track Name: \nDescription: \nLocation: \nTrack Version: 1.0\nBuild Date: 12/08/2026\n"
-              "Build Time: 03:31:05\nTrack Author: \nBuilt with Track Designer version: 1.0.0\n"
-              "Rainy (Max): 7\nChangeable (Max): 12\nNumber of Lanes: 4\nPit Lane Length: 1\n"
-              "Lane 1 Length: 1\nLane 2 Length: 2\nLane 3 Length: 1\nLane 4 Length: 2\n"
-              "Number of Corners: 0\nTotal Stops: 0\n");
+    EXPECT_EQ(
+        r.out,
+        "Track Name: \nDescription: \nLocation: \nTrack Version: 1.0\nBuild Date: 12/08/2026\n"
+        "Build Time: 03:31:05\nTrack Author: \nBuilt with Track Designer version: 1.0.0\n"
+        "Rainy (Max): 7\nChangeable (Max): 12\nNumber of Lanes: 4\nPit Lane Length: 1\n"
+        "Lane 1 Length: 1\nLane 2 Length: 2\nLane 3 Length: 1\nLane 4 Length: 2\n"
+        "Number of Corners: 0\nTotal Stops: 0\n");
 }
 
 TEST_F(TrktoolTest, CheckIsQuietForASoundTrack) {
@@ -161,7 +171,8 @@ TEST_F(TrktoolTest, CheckListsEveryProblem) {
 
 TEST_F(TrktoolTest, GenerateBuildsASoundTrack) {
     ASSERT_EQ(Tool({"generate", Path("g.trk"), "--lanes", "4", "--length", "80", "--polygons", "30",
-                    "--name", "Test Ring"}).code,
+                    "--name", "Test Ring"})
+                  .code,
               0);
     const ToolRun check = Tool({"check", Path("g.trk")});
     EXPECT_EQ(check.code, 0) << check.out;

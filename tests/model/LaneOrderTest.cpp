@@ -97,20 +97,26 @@ void ExpectNormalizedTo(Track t, const V& expected) {
 } // namespace
 
 TEST(NormalizeLaneOrder, PitOnTheMinusYSideMovesPitAndGaragesToTheFront) {
-    Track t = MakeTrack({{"Left", 0}, {"Middle", 100}, {"Right", 200}, {"Garages", -400}, {"Pit", -300}});
+    Track t =
+        MakeTrack({{"Left", 0}, {"Middle", 100}, {"Right", 200}, {"Garages", -400}, {"Pit", -300}});
     SetPitNeighbour(t, "Left");
     ExpectNormalizedTo(t, {"Garages", "Pit", "Left", "Middle", "Right"});
 }
 
 TEST(NormalizeLaneOrder, PitOnThePlusYSideMovesPitAndGaragesToTheEnd) {
-    Track t = MakeTrack({{"Garages", 200}, {"Pit", 300}, {"Left", -200}, {"Middle", -100}, {"Right", 0}});
+    Track t =
+        MakeTrack({{"Garages", 200}, {"Pit", 300}, {"Left", -200}, {"Middle", -100}, {"Right", 0}});
     SetPitNeighbour(t, "Right");
     ExpectNormalizedTo(t, {"Left", "Middle", "Right", "Garages", "Pit"});
 }
 
 TEST(NormalizeLaneOrder, FourLaneTrackMovesBothLanesToTheEnd) {
-    Track t = MakeTrack({{"Pit", 400}, {"Garages", 500}, {"Left", -200}, {"Mid-Left", -100},
-                         {"Mid-Right", 0}, {"Right", 100}});
+    Track t = MakeTrack({{"Pit", 400},
+                         {"Garages", 500},
+                         {"Left", -200},
+                         {"Mid-Left", -100},
+                         {"Mid-Right", 0},
+                         {"Right", 100}});
     SetPitNeighbour(t, "Right");
     // Garages lie beyond the pit box's +y edge, away from its centre: they
     // come after the pit lane.
@@ -118,13 +124,15 @@ TEST(NormalizeLaneOrder, FourLaneTrackMovesBothLanesToTheEnd) {
 }
 
 TEST(NormalizeLaneOrder, GaragesOnTheCentreSideOfTheTeam1PitBoxComeBeforeThePitLane) {
-    Track t = MakeTrack({{"Left", -200}, {"Middle", -100}, {"Right", 0}, {"Pit", 300}, {"Garages", 200}});
+    Track t =
+        MakeTrack({{"Left", -200}, {"Middle", -100}, {"Right", 0}, {"Pit", 300}, {"Garages", 200}});
     SetPitNeighbour(t, "Right");
     ExpectNormalizedTo(t, {"Left", "Middle", "Right", "Garages", "Pit"});
 }
 
 TEST(NormalizeLaneOrder, TheLastTeam1PitBoxDecidesTheGarageSide) {
-    Track t = MakeTrack({{"Left", -200}, {"Middle", -100}, {"Right", 0}, {"Garages", 200}, {"Pit", 300}});
+    Track t =
+        MakeTrack({{"Left", -200}, {"Middle", -100}, {"Right", 0}, {"Garages", 200}, {"Pit", 300}});
     SetPitNeighbour(t, "Right");
     // The team 1 box is turned round: its +y edge now faces the racing lanes,
     // so the garages (at y 200) lie on the far side from its centre.
@@ -137,13 +145,15 @@ TEST(NormalizeLaneOrder, TheLastTeam1PitBoxDecidesTheGarageSide) {
 }
 
 TEST(NormalizeLaneOrder, RightStoredBeforeLeftSwapsThem) {
-    Track t = MakeTrack({{"Right", 0}, {"Middle", -100}, {"Left", -200}, {"Garages", 200}, {"Pit", 300}});
+    Track t =
+        MakeTrack({{"Right", 0}, {"Middle", -100}, {"Left", -200}, {"Garages", 200}, {"Pit", 300}});
     SetPitNeighbour(t, "Right");
     ExpectNormalizedTo(t, {"Left", "Middle", "Right", "Garages", "Pit"});
 }
 
 TEST(NormalizeLaneOrder, SwapOfRightAndLeftSurvivesMovingThePitToTheFront) {
-    Track t = MakeTrack({{"Right", 200}, {"Middle", 100}, {"Left", 0}, {"Garages", -400}, {"Pit", -300}});
+    Track t =
+        MakeTrack({{"Right", 200}, {"Middle", 100}, {"Left", 0}, {"Garages", -400}, {"Pit", -300}});
     SetPitNeighbour(t, "Left");
     ExpectNormalizedTo(t, {"Garages", "Pit", "Left", "Middle", "Right"});
 }
@@ -159,7 +169,8 @@ TEST(NormalizeLaneOrder, TracksItCannotHandleKeepTheirOrderAndReferences) {
     // No pit lane at all.
     unchanged(MakeTrack({{"Right", 0}, {"Middle", -100}, {"Left", -200}, {"Garages", 200}}));
     // A pit lane whose first space names no neighbour.
-    Track noNeighbour = MakeTrack({{"Right", 0}, {"Middle", -100}, {"Left", -200}, {"Garages", 200}, {"Pit", 300}});
+    Track noNeighbour =
+        MakeTrack({{"Right", 0}, {"Middle", -100}, {"Left", -200}, {"Garages", 200}, {"Pit", 300}});
     noNeighbour.Lanes[4].Spaces[0].Adj[1] = NoSpace;
     unchanged(noNeighbour);
     // A neighbour past the end of its lane.
@@ -167,22 +178,30 @@ TEST(NormalizeLaneOrder, TracksItCannotHandleKeepTheirOrderAndReferences) {
     dangling.Lanes[4].Spaces[0].Adj[1] = MakeRef(0, 999);
     unchanged(dangling);
     // An empty pit lane.
-    Track emptyPit = MakeTrack({{"Left", -200}, {"Middle", -100}, {"Right", 0}, {"Garages", 200}, {"Pit", 300}});
+    Track emptyPit =
+        MakeTrack({{"Left", -200}, {"Middle", -100}, {"Right", 0}, {"Garages", 200}, {"Pit", 300}});
     emptyPit.Lanes[4].Spaces.clear();
     unchanged(emptyPit);
     // More than six lanes.
-    Track seven = MakeTrack({{"Right", 0}, {"A", 1}, {"B", 2}, {"Middle", -100}, {"Left", -200},
-                             {"Garages", 200}, {"Pit", 300}});
+    Track seven = MakeTrack({{"Right", 0},
+                             {"A", 1},
+                             {"B", 2},
+                             {"Middle", -100},
+                             {"Left", -200},
+                             {"Garages", 200},
+                             {"Pit", 300}});
     SetPitNeighbour(seven, "Right");
     unchanged(seven);
     // Pit and garages in the middle of the lanes, where neither move fits.
-    Track middle = MakeTrack({{"Left", 0}, {"Middle", 100}, {"Pit", -300}, {"Garages", -400}, {"Right", 200}});
+    Track middle =
+        MakeTrack({{"Left", 0}, {"Middle", 100}, {"Pit", -300}, {"Garages", -400}, {"Right", 200}});
     SetPitNeighbour(middle, "Left");
     unchanged(middle);
 }
 
 TEST(NormalizeLaneOrder, ReferencesIntoMissingLanesStayAsTheyAre) {
-    Track t = MakeTrack({{"Right", 0}, {"Middle", -100}, {"Left", -200}, {"Garages", 200}, {"Pit", 300}});
+    Track t =
+        MakeTrack({{"Right", 0}, {"Middle", -100}, {"Left", -200}, {"Garages", 200}, {"Pit", 300}});
     SetPitNeighbour(t, "Right");
     t.Lanes[1].Spaces[0].Adj[3] = MakeRef(7, 3);
     t.StartPos[20] = MakeRef(32, 767);

@@ -21,7 +21,7 @@ TEST(SingleText, FractionsKeepALeadingZeroAndNoTrailingZeros) {
 }
 
 TEST(SingleText, RoundsToSevenSignificantDigits) {
-    EXPECT_EQ(SingleText(0.1f), "0.1");          // float 0.100000001490116...
+    EXPECT_EQ(SingleText(0.1f), "0.1"); // float 0.100000001490116...
     EXPECT_EQ(SingleText(1.0f / 3.0f), "0.3333333");
     EXPECT_EQ(SingleText(2.0f / 3.0f), "0.6666667");
     EXPECT_EQ(SingleText(-1234.5678f), "-1234.568");

@@ -72,7 +72,9 @@ TEST(PointInQuad, InsideIsStrictAndFollowsTheCornerOrder) {
     for (int rot : {0, 30, 90, 200, 359}) {
         const Space s = MakeSpace(40, -60, rot);
         const auto& p = s.Pt;
-        EXPECT_TRUE(PointInQuad(40, -60, p[1].x, p[1].y, p[2].x, p[2].y, p[3].x, p[3].y, p[4].x, p[4].y)) << rot;
+        EXPECT_TRUE(
+            PointInQuad(40, -60, p[1].x, p[1].y, p[2].x, p[2].y, p[3].x, p[3].y, p[4].x, p[4].y))
+            << rot;
     }
     const Space s = MakeSpace(0, 0);
     const auto& p = s.Pt;

@@ -13,7 +13,9 @@
 
 namespace td::test {
 
-inline BuildStamp FixedStamp() { return {"12/08/2026", "03:31:05", "1.0.0"}; }
+inline BuildStamp FixedStamp() {
+    return {"12/08/2026", "03:31:05", "1.0.0"};
+}
 
 inline std::string ReadBytes(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
@@ -27,11 +29,13 @@ inline void WriteBytes(const std::filesystem::path& p, const std::string& bytes)
     out << bytes;
 }
 
-inline std::string DataPath(const std::string& name) { return std::string(TD_TEST_DATA_DIR) + "/" + name; }
+inline std::string DataPath(const std::string& name) {
+    return std::string(TD_TEST_DATA_DIR) + "/" + name;
+}
 
 // A fresh folder under the system's temporary folder, removed afterwards.
 class TempDir {
-public:
+  public:
     TempDir() {
         std::random_device rd;
         path_ = std::filesystem::temp_directory_path() / ("td-model-" + std::to_string(rd()));
@@ -44,7 +48,7 @@ public:
     std::string operator/(const std::string& name) const { return (path_ / name).string(); }
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -159,13 +159,16 @@ TEST(SaveTrack, WritesTheFieldsOfALineInPrintZones) {
     t.Lanes.push_back(Lane{"Left", {MakeSpace(-1.5f, 2.0f, 90, 5)}});
     t.BackPolys.push_back(BackPoly{2, 1, 2, {{7, -8}}});
     const std::string text = FormatTrack(t, FixedStamp());
-    EXPECT_NE(text.find("\r\nLeft\r\n-1.5          2             90            1              5            0"
-                        "             -1            -1            -1            -1            -1"
-                        "            -1             0             0 \r\nCorners\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        text.find(
+            "\r\nLeft\r\n-1.5          2             90            1              5            0"
+            "             -1            -1            -1            -1            -1"
+            "            -1             0             0 \r\nCorners\r\n"),
+        std::string::npos);
     // A polygon with one vertex: last vertex index 0, one vertex line; the
     // file ends right after it.
-    const std::string tail = "Background Polygons\r\n 2             1             2             0 \r\n7             -8\r\n";
+    const std::string tail = "Background Polygons\r\n 2             1             2             0 "
+                             "\r\n7             -8\r\n";
     ASSERT_GE(text.size(), tail.size());
     EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
 }
@@ -213,7 +216,8 @@ TEST(SaveTrack, AFailedSaveReportsWhyAndChangesNothing) {
     WriteBytes(dir / "old.trk", "old content");
     std::filesystem::create_directory(dir / "folder.trk");
     const Track before = RichTrack();
-    for (const std::string& target : {dir / "missing/x.trk", dir / "file/x.trk", dir / "folder.trk"}) {
+    for (const std::string& target :
+         {dir / "missing/x.trk", dir / "file/x.trk", dir / "folder.trk"}) {
         Track t = before;
         const SaveResult r = SaveTrack(t, target, {"d", "t", "v"});
         EXPECT_FALSE(r.ok) << target;

@@ -9,7 +9,9 @@ using namespace td::test;
 
 namespace {
 
-std::string Template3Text() { return ReadBytes(DataPath("template3.trk")); }
+std::string Template3Text() {
+    return ReadBytes(DataPath("template3.trk"));
+}
 
 // Replaces the first occurrence of `what` in `text`.
 std::string Replace(std::string text, const std::string& what, const std::string& with) {
@@ -78,12 +80,12 @@ TEST(LoadTrack, NumbersTooLargeForTheirFieldStopReading) {
         size_t lanes;
     };
     const Case cases[] = {
-        {"-1 \r\n", " 32768 \r\n", 0},                                 // 16-bit start position
+        {"-1 \r\n", " 32768 \r\n", 0}, // 16-bit start position
         {"Pit\r\n0             300           0             1              0 ",
          "Pit\r\n0             300           0             1              99999 ", 5},
-        {"Pit\r\n0 ", "Pit\r\n1E+39 ", 5},                              // beyond a single
+        {"Pit\r\n0 ", "Pit\r\n1E+39 ", 5}, // beyond a single
         {" 1800467 ", " 2147483648 ", 5},
-        {"-1 \r\nLeft", "-1 \r\nLeft\r\n0 1e400", 1},                               // 32-bit colour
+        {"-1 \r\nLeft", "-1 \r\nLeft\r\n0 1e400", 1}, // 32-bit colour
     };
     for (const Case& c : cases) {
         Track t;
@@ -92,8 +94,9 @@ TEST(LoadTrack, NumbersTooLargeForTheirFieldStopReading) {
         EXPECT_FALSE(r.complete) << c.with;
         EXPECT_NE(r.reason.find("too large"), std::string::npos) << r.reason;
         EXPECT_EQ(t.Lanes.size(), c.lanes) << c.with;
-        if (c.with.rfind("Pit", 0) == 0) // the space that failed is not kept
+        if (c.with.rfind("Pit", 0) == 0) { // the space that failed is not kept
             EXPECT_TRUE(t.Lanes[4].Spaces.empty());
+        }
         EXPECT_EQ(t.BackColor, 42u);
     }
 }
@@ -113,13 +116,16 @@ TEST(LoadTrack, ASpaceBeforeAnyLaneNameStops) {
 }
 
 TEST(LoadTrack, ALaneNeverGrowsPastAThousandSpaces) {
-    std::string line = "0             0             0             1              0            0             -1            -1            -1            -1            -1            -1             0             0 \r\n";
-    std::string text = Replace(Template3Text(), "Pit\r\n", "Pit\r\n" + [&] {
-        std::string many;
-        for (int i = 0; i < 1000; ++i)
-            many += line;
-        return many;
-    }());
+    std::string line = "0             0             0             1              0            0    "
+                       "         -1            -1            -1            -1            -1        "
+                       "    -1             0             0 \r\n";
+    std::string text = Replace(
+        Template3Text(), "Pit\r\n", "Pit\r\n" + [&] {
+            std::string many;
+            for (int i = 0; i < 1000; ++i)
+                many += line;
+            return many;
+        }());
     Track t;
     const LoadResult r = LoadTrackFromText(t, text);
     EXPECT_FALSE(r.complete);
@@ -129,9 +135,11 @@ TEST(LoadTrack, ALaneNeverGrowsPastAThousandSpaces) {
 }
 
 TEST(LoadTrack, AVertexCountTheFileCannotHoldStopsWithoutAllocating) {
-    const std::string poly = " 1             255           0             1 \r\n1             2\r\n3             4\r\n";
+    const std::string poly =
+        " 1             255           0             1 \r\n1             2\r\n3             4\r\n";
     for (const char* count : {"2000000000", "2147483647", "-2", "3"}) {
-        std::string huge = " 1             0             0             " + std::string(count) + " \r\n5             6\r\n";
+        std::string huge = " 1             0             0             " + std::string(count) +
+                           " \r\n5             6\r\n";
         Track t;
         const LoadResult r = LoadTrackFromText(t, Template3Text() + poly + huge);
         EXPECT_FALSE(r.complete) << count;
@@ -166,7 +174,8 @@ TEST(LoadTrack, CornersCutShortKeepTheFieldsReadSoFar) {
     const std::string base = Template3Text();
     const std::string head = base.substr(0, base.find("\r\nBackcolor") + 2);
     Track t;
-    LoadTrackFromText(t, head + "\"First\"\r\n 1             5             3             10            20\r\n\"Cut\"\r\n 2             7 ");
+    LoadTrackFromText(t, head + "\"First\"\r\n 1             5             3             10        "
+                                "    20\r\n\"Cut\"\r\n 2             7 ");
     ASSERT_EQ(t.Corners.size(), 2u);
     EXPECT_EQ(t.Corners[0].Name, "First");
     EXPECT_FLOAT_EQ(t.Corners[0].Vtx[2].x, 190);
@@ -203,12 +212,14 @@ TEST(LoadTrack, EveryCutOfAValidFileKeepsAPrefixOfItsContent) {
         }
         // A cut "Backcolor" reads as the name of one more corner.
         ASSERT_LE(t.Corners.size(), 2u);
-        if (!t.Corners.empty())
+        if (!t.Corners.empty()) {
             ASSERT_EQ(full.Corners[0].Name.rfind(t.Corners[0].Name, 0), 0u) << cut;
+        }
         ASSERT_LE(t.BackPolys.size(), 1u);
         // Complete only with no polygon begun or the whole polygon read.
-        if (r.complete)
+        if (r.complete) {
             ASSERT_TRUE(t.BackPolys.size() == 1u || cut <= polysStart) << cut;
+        }
     }
 }
 

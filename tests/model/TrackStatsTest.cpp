@@ -11,9 +11,10 @@ TEST(TrackStats, ThreeLaneTemplate) {
     Track t;
     Selection sel;
     BuildNewTrack3(t, sel);
-    EXPECT_EQ(TrackStatsRows(ComputeTrackStats(t)),
-              (Rows{"Number of Lanes: 3", "Pit Lane Length: 1", "Lane 1 Length: 1", "Lane 2 Length: 2",
-                    "Lane 3 Length: 1", "Number of Corners: 0", "Total Stops: 0"}));
+    EXPECT_EQ(
+        TrackStatsRows(ComputeTrackStats(t)),
+        (Rows{"Number of Lanes: 3", "Pit Lane Length: 1", "Lane 1 Length: 1", "Lane 2 Length: 2",
+              "Lane 3 Length: 1", "Number of Corners: 0", "Total Stops: 0"}));
 }
 
 TEST(TrackStats, FourLaneTrackCountsLanesFromTheRight) {
@@ -51,5 +52,6 @@ TEST(TrackStats, OddTracksShowOnlyWhatTheyHave) {
     noPit.Lanes = {Lane{"A", std::vector<Space>(4)}, Lane{"Right", std::vector<Space>(3)}};
     // Without a lane named "Pit" the first lane's length is shown.
     EXPECT_EQ(TrackStatsRows(ComputeTrackStats(noPit)),
-              (Rows{"Number of Lanes: 0", "Pit Lane Length: 4", "Number of Corners: 0", "Total Stops: 0"}));
+              (Rows{"Number of Lanes: 0", "Pit Lane Length: 4", "Number of Corners: 0",
+                    "Total Stops: 0"}));
 }
