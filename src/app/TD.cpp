@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QSettings>
@@ -201,7 +202,9 @@ void TD::closeEvent(QCloseEvent* event) {
 
 void TD::keyPressEvent(QKeyEvent* event) {
     const int code = VirtualKeyCode(event->key(), event->modifiers());
-    if (code == 0) {
+    // Keys the position box passes on (Enter, arrows) were typed as text,
+    // not as editing commands.
+    if (code == 0 || qobject_cast<QLineEdit*>(focusWidget())) {
         QMainWindow::keyPressEvent(event);
         return;
     }
@@ -211,7 +214,7 @@ void TD::keyPressEvent(QKeyEvent* event) {
 void TD::keyReleaseEvent(QKeyEvent* event) {
     const int code = VirtualKeyCode(event->key(), event->modifiers());
     // A held key repeats its press only.
-    if (code == 0 || event->isAutoRepeat()) {
+    if (code == 0 || event->isAutoRepeat() || qobject_cast<QLineEdit*>(focusWidget())) {
         QMainWindow::keyReleaseEvent(event);
         return;
     }

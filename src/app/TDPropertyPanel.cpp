@@ -72,6 +72,9 @@ QWidget* TD::BuildPropertyPanel() {
             connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) {
                 Dispatch(Command::Text(name, ToHostText(text)));
             });
+            // Enter ends the typing and hands the keys back to the drawing area.
+            connect(edit, &QLineEdit::returnPressed, this,
+                    [this] { drawArea_->setFocus(Qt::OtherFocusReason); });
             widget = edit;
         }
         widget->setObjectName(Q(def.name));

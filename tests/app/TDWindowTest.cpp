@@ -39,7 +39,7 @@ public:
     MsgAnswer MessageBox(const std::string& text, const std::string&, MsgButtons,
                          MsgIcon) override {
         messages.push_back(text);
-        return MsgAnswer::No;
+        return answer;
     }
     std::optional<std::string> FileDialog(FileDialogKind, const std::string&) override {
         if (files.empty())
@@ -54,6 +54,7 @@ public:
         return std::nullopt;
     }
 
+    MsgAnswer answer = MsgAnswer::No;
     std::vector<std::string> messages;
     std::deque<std::string> files;
     std::function<void()> onColorDialog;
@@ -213,6 +214,40 @@ TEST_F(TDWindowTest, ClosingMinimisedStoresNothingAboutTheWindow) {
     EXPECT_EQ(Setting("Mode"), QStringLiteral("TranslateView"));
 }
 
+TEST_F(TDWindowTest, CancellingTheUnsavedChangesQuestionKeepsTheWindowOpen) {
+    auto w = StartWindow();
+    w->Dispatch(Command::Button("New3Lane"));
+    w->Dispatch(Command::Key(CommandKind::KeyDown, 'H', 0)); // a new symbol: a change
+    ASSERT_TRUE(w->editor().HasUnsavedChanges());
+    w->answer = MsgAnswer::Cancel;
+    EXPECT_FALSE(w->close());
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->messages.size(), 1u);
+    // Nothing was stored for a close that did not happen.
+    EXPECT_TRUE(Setting("Mode").isEmpty());
+
+    w->answer = MsgAnswer::No;
+    EXPECT_TRUE(w->close());
+    EXPECT_EQ(Setting("Mode"), QStringLiteral("TranslateView"));
+}
+
+TEST_F(TDWindowTest, KeysTypedIntoThePositionBoxAreNoEditingCommands) {
+    auto w = StartWindow();
+    w->Dispatch(Command::Button("New3Lane"));
+    auto* position = qobject_cast<QLineEdit*>(w->Control("SpacePosTxt"));
+    position->setFocus();
+    QApplication::setActiveWindow(w.get());
+    ASSERT_EQ(w->focusWidget(), position);
+    const float x = w->editor().view.OffsetX;
+    KeyClick(w.get(), Qt::Key_Right);
+    EXPECT_FLOAT_EQ(w->editor().view.OffsetX, x);
+    // Enter hands the keys back to the drawing area.
+    KeyClick(position, Qt::Key_Return);
+    EXPECT_EQ(w->focusWidget(), w->drawArea());
+    KeyClick(w.get(), Qt::Key_Right);
+    EXPECT_GT(w->editor().view.OffsetX, x);
+}
+
 TEST_F(TDWindowTest, CommandLineTrackIsOpenedAtStartAndNamedInTheTitle) {
     const QString path = WriteTrack("oval.trk");
     auto w = StartWindow(path);
@@ -370,6 +405,11 @@ TEST_F(TDWindowTest, HostCallsReachTheirWidgets) {
     // Single-byte texts of the track show as Latin-1.
     w->SetWindowTitle("Tarvel Track Designer - N\xFCrburg.trk");
     EXPECT_EQ(w->windowTitle(), QString::fromUtf8("Tarvel Track Designer - N\u00FCrburg.trk"));
+
+    w->SetPointer("SizeNS");
+    EXPECT_EQ(w->drawArea()->cursor().shape(), Qt::SizeVerCursor);
+    w->SetPointer("RotateSpace");
+    EXPECT_EQ(w->drawArea()->cursor().shape(), Qt::BitmapCursor);
 
     // Unknown names and out-of-range entries are ignored.
     w->SetPanelText("NoSuchPanel", "x");
