@@ -15,7 +15,7 @@ std::vector<size_t> Sizes(const Track& t) {
 
 } // namespace
 
-TEST(Templates, ThreeLaneTemplateHasTheFixedLanesAndGarageSymbols) {
+TEST(Templates, NewTrackReplacesTheContentButKeepsTheInformation) {
     Track t;
     Selection sel;
     sel.CurCorner = 3;
@@ -27,20 +27,7 @@ TEST(Templates, ThreeLaneTemplateHasTheFixedLanesAndGarageSymbols) {
     t.Info.Name = "Previous";
     BuildNewTrack3(t, sel);
     EXPECT_EQ(Sizes(t), (std::vector<size_t>{1, 2, 1, 10, 1}));
-    EXPECT_EQ(t.Lanes[0].Name, "Left");
-    EXPECT_EQ(t.Lanes[1].Name, "Middle");
-    EXPECT_EQ(t.Lanes[2].Name, "Right");
-    EXPECT_EQ(t.Lanes[3].Name, "Garages");
-    EXPECT_EQ(t.Lanes[4].Name, "Pit");
-    const int garages[10] = {40, 45, 41, 46, 42, 47, 43, 48, 44, 49};
-    for (int j = 0; j < 10; ++j) {
-        EXPECT_EQ(t.Lanes[3].Spaces[static_cast<size_t>(j)].Symbol, garages[j]);
-        EXPECT_EQ(t.Lanes[3].Spaces[static_cast<size_t>(j)].Pt[0], (PointF{200.0f * (j + 1), 200}));
-    }
-    EXPECT_EQ(t.Lanes[1].Spaces[0].LanePos, -0.5f);
-    EXPECT_EQ(t.Lanes[1].Spaces[1].Symbol, 51);
-    EXPECT_EQ(t.Lanes[4].Spaces[0].Pt[0], (PointF{0, 300}));
-    EXPECT_EQ(t.Lanes[0].Spaces[0].Pt[1], (PointF{-100, -250}));
+    // Every field is pinned by the golden file; here what it cannot show.
     for (const Lane& l : t.Lanes)
         for (const Space& s : l.Spaces) {
             EXPECT_EQ(s.Nxt, (std::array<SpaceRef, 2>{NoSpace, NoSpace}));
@@ -62,13 +49,8 @@ TEST(Templates, FourLaneTemplateAddsALeftLaneAndRenamesTheOthers) {
     BuildNewTrack3(t, sel);
     ConvertToFourLanes(t);
     EXPECT_EQ(Sizes(t), (std::vector<size_t>{2, 1, 2, 1, 10, 1}));
-    const char* names[6] = {"Left", "Mid-Left", "Mid-Right", "Right", "Garages", "Pit"};
-    for (size_t i = 0; i < 6; ++i)
-        EXPECT_EQ(t.Lanes[i].Name, names[i]);
-    EXPECT_EQ(t.Lanes[0].Spaces[0].Pt[0], (PointF{-100, -300}));
-    EXPECT_EQ(t.Lanes[0].Spaces[1].Symbol, 51);
-    EXPECT_EQ(t.Lanes[0].Spaces[1].LanePos, 0.5f);
-    EXPECT_EQ(t.Lanes[1].Spaces[0].Pt[0], (PointF{0, -200}));
+    EXPECT_EQ(t.Lanes[0].Name, "Left");
+    EXPECT_EQ(t.Lanes[1].Name, "Mid-Left");
     EXPECT_EQ(t.Lanes[0].Spaces[0].Pt[4], (PointF{-200, -250}));
 }
 

@@ -39,16 +39,3 @@ TEST(DeriveCornerFlag, PlacesTheFlagTriangleFromItsFoot) {
     EXPECT_EQ(c.Vtx[1], (PointF{30, -230}));
     EXPECT_EQ(c.Vtx[2], (PointF{190, -70}));
 }
-
-TEST(SymbolTable, ListsTheNamedCodesInPanelOrder) {
-    const auto& table = SymbolTable();
-    ASSERT_EQ(table.size(), 28u);
-    EXPECT_EQ(table.front().code, 0);
-    EXPECT_EQ(table[5].code, 30);
-    EXPECT_EQ(table.back().code, 52);
-    EXPECT_EQ(SymbolText(39), "Pit lane, Team 10");
-    EXPECT_EQ(SymbolText(44), "Pit garage, Team 5");
-    EXPECT_EQ(SymbolText(60), "");
-    EXPECT_EQ(std::string(GapPartTexts()[3]), "First Partial Space");
-    EXPECT_EQ(Palette[4], 0x1B7913u);
-}
