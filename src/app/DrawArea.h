@@ -9,12 +9,11 @@
 #include "edit/Command.h"
 #include "render/qt/QImageSurface.h"
 
-
 namespace td {
 
 class DrawArea : public QWidget {
     Q_OBJECT
-public:
+  public:
     using CommandSink = std::function<void(const Command&)>;
     // Called with the new extent in twips whenever the size or the visibility
     // changes.
@@ -37,7 +36,7 @@ public:
     // Tells the area sink the current extent and visibility.
     void ReportArea();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -47,7 +46,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-private:
+  private:
     void SendMouse(CommandKind kind, int button, QMouseEvent* event);
 
     const QImageSurface& surface_;

@@ -26,12 +26,16 @@ QString FromHostText(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string ToHostText(const QString& text) { return text.toLatin1().toStdString(); }
+std::string ToHostText(const QString& text) {
+    return text.toLatin1().toStdString();
+}
 
 QString FromHostPath(const std::string& path) {
     return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
 }
 
-std::string ToHostPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string ToHostPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
 
 } // namespace td

@@ -1,12 +1,16 @@
 #include "RecentTracks.h"
 
+#include <algorithm>
+
 namespace td {
 
 namespace {
 
 const QString Group = QStringLiteral("RecentTracks");
 
-QString EntryKey(int i) { return Group + QStringLiteral("/Track%1").arg(i + 1); }
+QString EntryKey(int i) {
+    return Group + QStringLiteral("/Track%1").arg(i + 1);
+}
 
 QString FileNamePart(const QString& path) {
     const qsizetype cut = std::max(path.lastIndexOf('/'), path.lastIndexOf('\\'));

@@ -9,7 +9,7 @@
 namespace td {
 
 class RecentTracks {
-public:
+  public:
     static constexpr int MaxEntries = 5;
 
     explicit RecentTracks(QSettings& store) : store_(store) {}
@@ -20,7 +20,7 @@ public:
     // a ".trk" file never enter the list.
     void Add(const QString& path);
 
-private:
+  private:
     QSettings& store_;
 };
 

@@ -9,10 +9,14 @@ namespace td {
 
 namespace {
 
-QString Key(const QString& key) { return QString::fromLatin1(SettingsGroup) + '/' + key; }
+QString Key(const QString& key) {
+    return QString::fromLatin1(SettingsGroup) + '/' + key;
+}
 
 // Round half to even, as every other conversion of the editor does.
-int RoundEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+int RoundEven(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
 
 } // namespace
 
@@ -41,7 +45,9 @@ float SettingTextToFloat(const QString& text, float fallback) {
     return ok && std::isfinite(c) ? c : fallback;
 }
 
-QString BoolToSettingText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
+QString BoolToSettingText(bool value) {
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
 
 bool SettingTextToBool(const QString& text, bool fallback) {
     const QString t = text.trimmed().toLower();
@@ -61,7 +67,9 @@ int SettingTextToInt(const QString& text, int fallback) {
     return ok ? c : fallback;
 }
 
-bool HasSetting(QSettings& store, const QString& key) { return store.contains(Key(key)); }
+bool HasSetting(QSettings& store, const QString& key) {
+    return store.contains(Key(key));
+}
 
 QString ReadTextSetting(QSettings& store, const QString& key, const QString& fallback) {
     const QVariant v = store.value(Key(key));

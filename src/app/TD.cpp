@@ -28,9 +28,9 @@ namespace {
 
 float ScreenTwipsPerPixel(bool horizontal) {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const qreal dpi = screen ? (horizontal ? screen->logicalDotsPerInchX()
-                                           : screen->logicalDotsPerInchY())
-                             : 96.0;
+    const qreal dpi =
+        screen ? (horizontal ? screen->logicalDotsPerInchX() : screen->logicalDotsPerInchY())
+               : 96.0;
     return dpi > 0 ? static_cast<float>(1440.0 / dpi) : 15.0f;
 }
 
@@ -81,12 +81,11 @@ TD::TD(TDOptions options, QWidget* parent)
     drawArea_->SetAreaSink([this](float w, float h, bool) { OnAreaChanged(w, h); });
 
     autosaveTimer_.setInterval(60000);
-    connect(&autosaveTimer_, &QTimer::timeout, this,
-            [this] {
-                Command tick;
-                tick.kind = CommandKind::AutosaveTick;
-                Dispatch(tick);
-            });
+    connect(&autosaveTimer_, &QTimer::timeout, this, [this] {
+        Command tick;
+        tick.kind = CommandKind::AutosaveTick;
+        Dispatch(tick);
+    });
 }
 
 TD::~TD() {

@@ -42,7 +42,7 @@ struct TDOptions {
 
 class TD : public QMainWindow, public Host {
     Q_OBJECT
-public:
+  public:
     explicit TD(TDOptions options = {}, QWidget* parent = nullptr);
     ~TD() override;
 
@@ -99,7 +99,7 @@ public:
     std::string TracksFolder() override;
     void PopupMenu(const std::string& name) override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -107,7 +107,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
 
-private:
+  private:
     void BuildMenus();
     void AddMenuItems(QMenu* menu, const std::vector<MenuItemDef>& items);
     void BuildToolbars();

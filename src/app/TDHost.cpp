@@ -13,15 +13,14 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "CursorImages.h"
 #include "DrawArea.h"
 #include "HostText.h"
-#include "CursorImages.h"
 #include "RecentTracks.h"
 #include "TD.h"
 #include "TDAbout.h"
 #include "TDSplash.h"
 #include "TDTrackInfo.h"
-
 
 namespace td {
 
@@ -73,7 +72,7 @@ MsgAnswer TD::MessageBox(const std::string& text, const std::string& title, MsgB
         return MsgAnswer::Cancel;
     default:
         // A box closed without a button counts as its safe answer.
-        return buttons == MsgButtons::OK ? MsgAnswer::OK
+        return buttons == MsgButtons::OK      ? MsgAnswer::OK
                : buttons == MsgButtons::YesNo ? MsgAnswer::No
                                               : MsgAnswer::Cancel;
     }
@@ -81,7 +80,8 @@ MsgAnswer TD::MessageBox(const std::string& text, const std::string& title, MsgB
 
 std::optional<std::string> TD::FileDialog(FileDialogKind kind, const std::string& startPath) {
     QFileDialog dialog(this);
-    dialog.setNameFilters({QStringLiteral("All Files (*.*)"), QStringLiteral("Track Files (*.trk)")});
+    dialog.setNameFilters(
+        {QStringLiteral("All Files (*.*)"), QStringLiteral("Track Files (*.trk)")});
     dialog.selectNameFilter(QStringLiteral("Track Files (*.trk)"));
     if (kind == FileDialogKind::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -136,7 +136,9 @@ void TD::ShowEditingArea() {
     drawArea_->setFocus(Qt::OtherFocusReason);
 }
 
-void TD::SetWindowTitle(const std::string& title) { setWindowTitle(FromHostText(title)); }
+void TD::SetWindowTitle(const std::string& title) {
+    setWindowTitle(FromHostText(title));
+}
 
 void TD::ShowCornerProperties() {}
 
@@ -171,8 +173,8 @@ std::string TD::TracksFolder() {
     if (QDir().mkpath(beside) && QFileInfo(beside).isWritable())
         return ToHostPath(beside);
     // An installed program's folder is usually not the author's to write.
-    const QString own =
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Tracks");
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                        QStringLiteral("/Tracks");
     QDir().mkpath(own);
     return ToHostPath(own);
 }

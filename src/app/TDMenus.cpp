@@ -14,17 +14,21 @@ namespace td {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromLatin1(s.c_str()); }
+QString Q(const std::string& s) {
+    return QString::fromLatin1(s.c_str());
+}
 
-bool IsRecentTrackItem(const std::string& name) { return name.rfind("MnuRecentTrack(", 0) == 0; }
+bool IsRecentTrackItem(const std::string& name) {
+    return name.rfind("MnuRecentTrack(", 0) == 0;
+}
 
 } // namespace
 
 void TD::BuildMenus() {
     for (const MenuDef& def : td::Menus()) {
         // Context menus have no parent menu bar; they pop up at the pointer.
-        auto* menu = def.contextOnly ? new QMenu(Q(def.caption), this)
-                                     : menuBar()->addMenu(Q(def.caption));
+        auto* menu =
+            def.contextOnly ? new QMenu(Q(def.caption), this) : menuBar()->addMenu(Q(def.caption));
         menu->setObjectName(Q(def.name));
         menus_[def.name] = menu;
         menuActions_[def.name] = menu->menuAction();

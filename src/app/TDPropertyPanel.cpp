@@ -17,15 +17,17 @@ namespace td {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromLatin1(s.c_str()); }
+QString Q(const std::string& s) {
+    return QString::fromLatin1(s.c_str());
+}
 
 // Selects the whole text whenever the box gets the focus, so that typing
 // replaces the value.
 class SelectAllOnFocus : public QObject {
-public:
+  public:
     using QObject::QObject;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::FocusIn)
             if (auto* edit = qobject_cast<QLineEdit*>(watched))

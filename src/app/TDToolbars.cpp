@@ -15,7 +15,9 @@ namespace td {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromLatin1(s.c_str()); }
+QString Q(const std::string& s) {
+    return QString::fromLatin1(s.c_str());
+}
 
 } // namespace
 

@@ -11,16 +11,16 @@ namespace {
 
 // Runs a body under another default locale and restores the old one.
 class LocaleScope {
-public:
+  public:
     explicit LocaleScope(const QLocale& locale) : saved_(QLocale()) { QLocale::setDefault(locale); }
     ~LocaleScope() { QLocale::setDefault(saved_); }
 
-private:
+  private:
     QLocale saved_;
 };
 
 class SettingsStoreTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         testing::ClearSettings();
         store = OpenSettingsStore();

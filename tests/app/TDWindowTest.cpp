@@ -26,7 +26,7 @@ namespace {
 // The window with its modal dialogs replaced by a script, so that a test
 // never waits for an author.
 class ScriptedTD : public TD {
-public:
+  public:
     explicit ScriptedTD(const QString& tracks) : TD(Options(tracks)) {}
 
     static TDOptions Options(const QString& tracks) {
@@ -75,7 +75,7 @@ void Mouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, Qt::KeyboardMo
 }
 
 class TDWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         testing::ClearSettings();
         ASSERT_TRUE(tracks.isValid());
@@ -253,7 +253,8 @@ TEST_F(TDWindowTest, CommandLineTrackIsOpenedAtStartAndNamedInTheTitle) {
     auto w = StartWindow(path);
     EXPECT_TRUE(w->editor().HasTrack);
     EXPECT_EQ(w->editor().TrackPath, QFile::encodeName(path).toStdString());
-    EXPECT_TRUE(w->windowTitle().contains(QStringLiteral("oval.trk"))) << w->windowTitle().toStdString();
+    EXPECT_TRUE(w->windowTitle().contains(QStringLiteral("oval.trk")))
+        << w->windowTitle().toStdString();
     EXPECT_TRUE(w->drawArea()->isVisible());
     // Opening it put it at the top of the recent tracks.
     ASSERT_FALSE(w->RecentTracks().empty());
@@ -269,8 +270,7 @@ TEST_F(TDWindowTest, RelativeCommandLinePathEntersTheRecentListAbsolute) {
     QDir::setCurrent(saved);
     ASSERT_TRUE(w->editor().HasTrack);
     ASSERT_FALSE(w->RecentTracks().empty());
-    EXPECT_EQ(QFileInfo(QFile::decodeName(w->RecentTracks().front().c_str())),
-              QFileInfo(path));
+    EXPECT_EQ(QFileInfo(QFile::decodeName(w->RecentTracks().front().c_str())), QFileInfo(path));
     EXPECT_TRUE(QFileInfo(QFile::decodeName(w->RecentTracks().front().c_str())).isAbsolute());
 }
 
@@ -295,9 +295,8 @@ TEST_F(TDWindowTest, MenusCarryTheirCaptionsShortcutsAndHiddenEntries) {
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(Captions(file),
               QStringList({"New &3-Lane Track", "New &4-Lane Track", "&Open", "&Save",
-                           "Save &As...", "-", "&Track Info", "-", "Recent Track",
-                           "Recent Track", "Recent Track", "Recent Track", "Recent Track", "-",
-                           "E&xit"}));
+                           "Save &As...", "-", "&Track Info", "-", "Recent Track", "Recent Track",
+                           "Recent Track", "Recent Track", "Recent Track", "-", "E&xit"}));
     EXPECT_EQ(w->MenuAction("MnuOpen")->shortcut(), QKeySequence("Ctrl+O"));
     EXPECT_EQ(w->MenuAction("MnuSave")->shortcut(), QKeySequence("Ctrl+S"));
     EXPECT_EQ(w->MenuAction("MnuSaveAs")->shortcut(), QKeySequence("Ctrl+A"));
@@ -339,8 +338,7 @@ TEST_F(TDWindowTest, ToolbarsAndStatusBarFollowTheTables) {
     ASSERT_NE(fill->menu(), nullptr);
     EXPECT_EQ(Captions(fill->menu()),
               QStringList({"Track Color", "Concrete", "Roads", "Grass", "Tree/Hedge",
-                           "Water (Ocean)", "Water (Lake/Stream)", "Gravel Trap",
-                           "Sand (Beach)"}));
+                           "Water (Ocean)", "Water (Lake/Stream)", "Gravel Trap", "Sand (Beach)"}));
     EXPECT_TRUE(w->ButtonAction("CreatePoly")->isChecked());
 
     const auto panels = w->statusBar()->findChildren<QLabel*>();
@@ -538,11 +536,11 @@ TEST(DrawAreaTest, HoverAndDragMovesCarryTheHeldButtons) {
     EXPECT_EQ(DrawArea::ButtonValue(Qt::RightButton), 2);
     EXPECT_EQ(DrawArea::ButtonValue(Qt::LeftButton | Qt::RightButton), 3);
 
-    QMouseEvent hover(QEvent::MouseMove, QPointF(5, 6), QPointF(5, 6), Qt::NoButton,
-                      Qt::NoButton, Qt::NoModifier);
+    QMouseEvent hover(QEvent::MouseMove, QPointF(5, 6), QPointF(5, 6), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
     QCoreApplication::sendEvent(&area, &hover);
-    QMouseEvent drag(QEvent::MouseMove, QPointF(7, 8), QPointF(7, 8), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent drag(QEvent::MouseMove, QPointF(7, 8), QPointF(7, 8), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
     QCoreApplication::sendEvent(&area, &drag);
     QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(7, 8), QPointF(7, 8), Qt::LeftButton,
                     Qt::LeftButton, Qt::NoModifier);
