@@ -277,6 +277,11 @@ SaveResult WriteAtomically(const std::string& path, const std::string& text) {
         result.error = ErrorText("Cannot write", path);
         return result;
     }
+    // The replacement keeps the permissions the old file had.
+    std::error_code statusError, permissionError;
+    const fs::file_status old = fs::status(target, statusError);
+    if (!statusError && fs::is_regular_file(old))
+        fs::permissions(temp, old.permissions(), permissionError);
     fs::rename(temp, target, ec);
     if (ec) {
         std::error_code ignored;

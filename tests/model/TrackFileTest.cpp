@@ -230,12 +230,16 @@ TEST(SaveTrack, AFailedSaveReportsWhyAndChangesNothing) {
     EXPECT_TRUE(std::filesystem::is_directory(dir / "folder.trk"));
 }
 
-TEST(SaveTrack, ReplacesAnExistingFile) {
+TEST(SaveTrack, ReplacesAnExistingFileKeepingItsPermissions) {
+    namespace fs = std::filesystem;
     TempDir dir;
     WriteBytes(dir / "t.trk", "old content that is longer than nothing");
+    const auto perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(dir / "t.trk", perms);
     Track t = RichTrack();
     ASSERT_TRUE(SaveTrack(t, dir / "t.trk", FixedStamp()).ok);
     EXPECT_EQ(ReadBytes(dir / "t.trk"), FormatTrack(t, FixedStamp()));
+    EXPECT_EQ(fs::status(dir / "t.trk").permissions(), perms);
 }
 
 TEST(CurrentBuildStamp, SourceDateEpochGivesAFixedUtcStamp) {
