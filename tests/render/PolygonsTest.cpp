@@ -80,10 +80,7 @@ TEST_F(PolygonsTest, VertexMarkersAreInvertingBoxesOfTwoPixelSizes) {
     // A one-vertex polygon still gets its degenerate fill.
     ASSERT_EQ(surface.Count(Op::Polygon), 1u);
     EXPECT_EQ(surface.Of(Op::Polygon)[0].pixels.size(), 1u);
-}
-
-TEST_F(PolygonsTest, OneVertexPolygonInWireframeIsJustItsMarker) {
-    Add(0, {{10, 20}});
+    // In wireframe it is just its marker: no zero-length closing edge.
     display.Filled = false;
     Draw();
     EXPECT_EQ(surface.Count(Op::Line), 0u);
@@ -137,18 +134,6 @@ TEST_F(PolygonsTest, PolygonBeingBuiltIsOpenUntilFinished) {
     sel.PolyClosed = true;
     Draw();
     EXPECT_EQ(surface.Count(Op::Line), 12u);
-}
-
-TEST_F(PolygonsTest, SharedVertexMarkersCancel) {
-    Add(0, {{0, 0}, {100, 0}, {50, 50}});
-    Add(0, {{100, 0}, {200, 0}, {150, 50}});
-    Draw();
-    const auto m = Markers();
-    int same = 0;
-    for (size_t a = 0; a < m.size(); ++a)
-        for (size_t b = a + 1; b < m.size(); ++b)
-            same += m[a].v == m[b].v;
-    EXPECT_EQ(same, 1);
 }
 
 } // namespace
