@@ -111,7 +111,9 @@ void TD::Start(const QString& commandLine) {
         ShowSplash();
     drawArea_->setFocus();
     const QString track = AbsoluteCommandLinePath(commandLine);
-    Guarded([&] { editor_.Startup(ReadEditorSettings(*settings_), ToHostPath(track)); });
+    RunInEditor([this, settings = ReadEditorSettings(*settings_), path = ToHostPath(track)] {
+        editor_.Startup(settings, path);
+    });
     drawArea_->update();
 }
 
@@ -128,12 +130,16 @@ void TD::Guarded(const std::function<void()>& work) {
 }
 
 void TD::Dispatch(const Command& cmd) {
+    RunInEditor([this, cmd] { editor_.Dispatch(cmd); });
+}
+
+void TD::RunInEditor(std::function<void()> work) {
     if (dispatching_) {
-        pending_.push_back([this, cmd] { editor_.Dispatch(cmd); });
+        pending_.push_back(std::move(work));
         return;
     }
     dispatching_ = true;
-    Guarded([&] { editor_.Dispatch(cmd); });
+    Guarded(work);
     while (!pending_.empty()) {
         auto next = std::move(pending_.front());
         pending_.pop_front();
@@ -189,7 +195,8 @@ void TD::closeEvent(QCloseEvent* event) {
         if (w != this && w->isVisible())
             w->close();
     bool go = true;
-    Guarded([&] { go = editor_.ConfirmDiscard(); });
+    // Not inside a command (see above), so this runs at once.
+    RunInEditor([&] { go = editor_.ConfirmDiscard(); });
     if (!go) {
         event->ignore();
         return;
@@ -245,12 +252,8 @@ void TD::changeEvent(QEvent* event) {
 }
 
 bool TD::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) {
-        if (dispatching_)
-            pending_.push_back([this] { editor_.Activated(); });
-        else
-            Guarded([&] { editor_.Activated(); });
-    }
+    if (event->type() == QEvent::WindowActivate)
+        RunInEditor([this] { editor_.Activated(); });
     return QMainWindow::event(event);
 }
 

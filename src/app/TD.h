@@ -120,6 +120,9 @@ class TD : public QMainWindow, public Host {
     void UpdatePolyToolbarVisibility();
     // Runs editor work so that a failure inside it cannot end the program.
     void Guarded(const std::function<void()>& work);
+    // Runs editor work now, or, while other editor work is under way (a
+    // dialog's event loop runs inside it), as soon as that is done.
+    void RunInEditor(std::function<void()> work);
     // Shell-owned windows.
     void ShowSplash();
     void ShowAbout();

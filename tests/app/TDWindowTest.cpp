@@ -37,20 +37,23 @@ class ScriptedTD : public TD {
     MsgAnswer MessageBox(const std::string& text, const std::string&, MsgButtons,
                          MsgIcon) override {
         messages.push_back(text);
+        if (whileModal)
+            whileModal();
         return answer;
     }
     std::optional<std::string> FileDialog(FileDialogKind, const std::string&) override {
         return std::nullopt;
     }
     std::optional<Colour> ColorDialog(Colour) override {
-        if (onColorDialog)
-            onColorDialog();
+        if (whileModal)
+            whileModal();
         return std::nullopt;
     }
 
     MsgAnswer answer = MsgAnswer::No;
     std::vector<std::string> messages;
-    std::function<void()> onColorDialog;
+    // Runs while a dialog is "open", as a timer tick or a menu pick would.
+    std::function<void()> whileModal;
 };
 
 void KeyClick(QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
@@ -207,9 +210,17 @@ TEST_F(TDWindowTest, CancellingTheUnsavedChangesQuestionKeepsTheWindowOpen) {
     // Nothing was stored for a close that did not happen.
     EXPECT_TRUE(Setting("Mode").isEmpty());
 
+    // A command arriving while the question is open waits for the answer.
+    float distanceDuringQuestion = 0.0f;
+    w->whileModal = [&] {
+        w->Dispatch(Command::Button("GridFine"));
+        distanceDuringQuestion = w->editor().view.CurrentGrid.Distance;
+    };
     w->answer = MsgAnswer::No;
     EXPECT_TRUE(w->close());
     EXPECT_EQ(Setting("Mode"), QStringLiteral("TranslateView"));
+    EXPECT_FLOAT_EQ(distanceDuringQuestion, 25.0f);
+    EXPECT_FLOAT_EQ(w->editor().view.CurrentGrid.Distance, 5.0f);
 }
 
 TEST_F(TDWindowTest, KeysTypedIntoThePositionBoxAreNoEditingCommands) {
@@ -448,8 +459,7 @@ TEST_F(TDWindowTest, CommandRaisedDuringACommandRunsAfterIt) {
     auto w = StartWindow();
     w->Dispatch(Command::Button("New3Lane"));
     float distanceDuringDialog = 0.0f;
-    w->onColorDialog = [&] {
-        // A timer tick or a menu pick while a dialog is open.
+    w->whileModal = [&] {
         w->Dispatch(Command::Button("GridFine"));
         distanceDuringDialog = w->editor().view.CurrentGrid.Distance;
     };
