@@ -63,6 +63,14 @@ std::vector<int> LaneOrderFor(const Track& track) {
     if (count > MaxNormalizedLanes || count < 2)
         return identity;
 
+    // A name that two lanes share leaves it open which lane is meant; such
+    // tracks keep their order (moving one of the twins could move it back
+    // on the next save).
+    for (const char* name : {"Pit", "Garages", "Left", "Right"})
+        if (std::count_if(track.Lanes.begin(), track.Lanes.end(),
+                          [&](const Lane& l) { return l.Name == name; }) > 1)
+            return identity;
+
     const int pit = FindLane(track, "Pit");
     const int gar = FindLane(track, "Garages");
     const int left = FindLane(track, "Left");

@@ -192,6 +192,10 @@ TEST(NormalizeLaneOrder, TracksItCannotHandleKeepTheirOrderAndReferences) {
                              {"Pit", 300}});
     SetPitNeighbour(seven, "Right");
     unchanged(seven);
+    // Two lanes of the same name.
+    Track twins = MakeTrack({{"Garages", 200}, {"Garages", 300}, {"Left", -200}, {"Pit", 400}});
+    SetPitNeighbour(twins, "Left");
+    unchanged(twins);
     // Pit and garages in the middle of the lanes, where neither move fits.
     Track middle =
         MakeTrack({{"Left", 0}, {"Middle", 100}, {"Pit", -300}, {"Garages", -400}, {"Right", 200}});
