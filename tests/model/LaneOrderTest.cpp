@@ -11,7 +11,7 @@ using td::test::MakeSpace;
 
 namespace {
 
-struct LaneSpec {
+struct LaneSetup {
     const char* name;
     float y;
 };
@@ -19,9 +19,9 @@ struct LaneSpec {
 // Lanes of four spaces each along +x at the given y. Every space links to
 // the same index in the lane listed after it and before it, and start
 // positions name spaces of several lanes, so that renumbering shows.
-Track MakeTrack(std::initializer_list<LaneSpec> lanes) {
+Track MakeTrack(std::initializer_list<LaneSetup> lanes) {
     Track t;
-    for (const LaneSpec& l : lanes) {
+    for (const LaneSetup& l : lanes) {
         Lane lane{l.name, {}};
         for (int i = 0; i < 4; ++i)
             lane.Spaces.push_back(MakeSpace(200.0f * i, l.y));
