@@ -5,8 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <ctime>
 #include <cmath>
+#include <ctime>
 #include <vector>
 
 #include <QImage>
@@ -41,7 +41,9 @@ template <class F> double BestTime(F&& f, int runs = 5) {
     return best;
 }
 
-QColor Q(td::Colour c) { return QColor(qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF)); }
+QColor Q(td::Colour c) {
+    return QColor(qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+}
 
 QPainter::CompositionMode Mode(int pen) {
     return pen == td::PenXor      ? QPainter::RasterOp_SourceXorDestination
@@ -49,7 +51,9 @@ QPainter::CompositionMode Mode(int pen) {
                                   : QPainter::CompositionMode_SourceOver;
 }
 
-int Px(float twips) { return static_cast<int>(std::nearbyint(twips / Tpp)); }
+int Px(float twips) {
+    return static_cast<int>(std::nearbyint(twips / Tpp));
+}
 
 // One primitive in pixels, ready for QPainter.
 struct PixelOp {
@@ -68,7 +72,7 @@ struct PixelOp {
 // out those that lie wholly outside the image (QPainter would only clip
 // them away).
 class PixelRecorder : public td::Surface {
-public:
+  public:
     std::vector<PixelOp> ops;
 
     float Width() const override { return W * Tpp; }
@@ -83,10 +87,12 @@ public:
         Clear();
     }
     void Clear() override {
-        PixelOp op{PixelOp::Fill, QPainter::CompositionMode_SourceOver, {}, {}, {}, {}, {}, {}, Q(back_)};
+        PixelOp op{PixelOp::Fill, QPainter::CompositionMode_SourceOver, {}, {}, {}, {}, {}, {},
+                   Q(back_)};
         ops.push_back(op);
     }
-    void DrawLine(float x1, float y1, float x2, float y2, td::Colour c, int pen, int style) override {
+    void DrawLine(float x1, float y1, float x2, float y2, td::Colour c, int pen,
+                  int style) override {
         const QLine l(Px(x1), Px(y1), Px(x2), Px(y2));
         if (Outside(std::min(l.x1(), l.x2()), std::min(l.y1(), l.y2()), std::max(l.x1(), l.x2()),
                     std::max(l.y1(), l.y2())))
@@ -94,17 +100,34 @@ public:
         PixelOp op{PixelOp::Line, Mode(pen), Pen(c, style), Qt::NoBrush, l, {}, {}, {}, {}};
         ops.push_back(op);
     }
-    void DrawBox(float x1, float y1, float x2, float y2, td::Colour c, int pen, int style) override {
+    void DrawBox(float x1, float y1, float x2, float y2, td::Colour c, int pen,
+                 int style) override {
         const int ax = Px(x1), ay = Px(y1), bx = Px(x2), by = Px(y2);
         if (Outside(std::min(ax, bx), std::min(ay, by), std::max(ax, bx), std::max(ay, by)))
             return;
-        QRect r(QPoint(std::min(ax, bx), std::min(ay, by)), QSize(std::abs(bx - ax), std::abs(by - ay)));
-        PixelOp op{PixelOp::Rect, Mode(pen), Pen(c, style), Brush(fillStyle_, fillColour_), {}, r, {}, {}, {}};
+        QRect r(QPoint(std::min(ax, bx), std::min(ay, by)),
+                QSize(std::abs(bx - ax), std::abs(by - ay)));
+        PixelOp op{PixelOp::Rect,
+                   Mode(pen),
+                   Pen(c, style),
+                   Brush(fillStyle_, fillColour_),
+                   {},
+                   r,
+                   {},
+                   {},
+                   {}};
         ops.push_back(op);
     }
     void DrawCircle(float cx, float cy, float r, td::Colour c, int pen, int style) override {
-        PixelOp op{PixelOp::Ellipse, Mode(pen), Pen(c, style), Qt::NoBrush, {}, {},
-                   QRectF((cx - r) / Tpp, (cy - r) / Tpp, 2 * r / Tpp, 2 * r / Tpp), {}, {}};
+        PixelOp op{PixelOp::Ellipse,
+                   Mode(pen),
+                   Pen(c, style),
+                   Qt::NoBrush,
+                   {},
+                   {},
+                   QRectF((cx - r) / Tpp, (cy - r) / Tpp, 2 * r / Tpp, 2 * r / Tpp),
+                   {},
+                   {}};
         ops.push_back(op);
     }
     void DrawArc(float cx, float cy, float r, td::Colour c, float, float, float, int pen,
@@ -119,11 +142,19 @@ public:
         const QRect b = poly.boundingRect();
         if (Outside(b.left(), b.top(), b.right(), b.bottom()))
             return;
-        PixelOp op{PixelOp::Polygon, Mode(pen), Pen(outline, style), Brush(fillStyle, fill), {}, {}, {}, poly, {}};
+        PixelOp op{PixelOp::Polygon,
+                   Mode(pen),
+                   Pen(outline, style),
+                   Brush(fillStyle, fill),
+                   {},
+                   {},
+                   {},
+                   poly,
+                   {}};
         ops.push_back(op);
     }
 
-private:
+  private:
     static bool Outside(int x1, int y1, int x2, int y2) {
         return x2 < -4 || y2 < -4 || x1 > W + 4 || y1 > H + 4;
     }
@@ -164,11 +195,20 @@ void Replay(QImage& img, const std::vector<PixelOp>& ops) {
         if (op.kind != PixelOp::Line && p.brush() != op.brush)
             p.setBrush(op.brush);
         switch (op.kind) {
-        case PixelOp::Line: p.drawLine(op.line); break;
-        case PixelOp::Rect: p.drawRect(op.rect); break;
-        case PixelOp::Ellipse: p.drawEllipse(op.ellipse); break;
-        case PixelOp::Polygon: p.drawPolygon(op.polygon); break;
-        case PixelOp::Fill: break;
+        case PixelOp::Line:
+            p.drawLine(op.line);
+            break;
+        case PixelOp::Rect:
+            p.drawRect(op.rect);
+            break;
+        case PixelOp::Ellipse:
+            p.drawEllipse(op.ellipse);
+            break;
+        case PixelOp::Polygon:
+            p.drawPolygon(op.polygon);
+            break;
+        case PixelOp::Fill:
+            break;
         }
     }
 }

@@ -134,8 +134,8 @@ void DrawCornerFlag(Scene& scene, const Corner& corner, Colour colour, int penMo
     WorldBox(scene, corner.Vtx[1], corner.Vtx[2], colour, penMode, lineStyle);
     surf.SetFillStyle(FillTransparent);
     const PointF foot = corner.Vtx[0];
-    WorldBox(scene, {foot.x - 0.1f * SpaceHalfLength, foot.y - 2.5f * SpaceHalfLength}, foot, colour,
-             penMode, lineStyle);
+    WorldBox(scene, {foot.x - 0.1f * SpaceHalfLength, foot.y - 2.5f * SpaceHalfLength}, foot,
+             colour, penMode, lineStyle);
 }
 
 void DrawCornerStops(Scene& scene, const Space& space) {

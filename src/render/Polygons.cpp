@@ -7,7 +7,9 @@ namespace td {
 
 namespace {
 
-PointF ToF(PointI p) { return {static_cast<float>(p.x), static_cast<float>(p.y)}; }
+PointF ToF(PointI p) {
+    return {static_cast<float>(p.x), static_cast<float>(p.y)};
+}
 
 } // namespace
 

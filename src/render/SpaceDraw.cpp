@@ -11,13 +11,16 @@ namespace td {
 
 namespace {
 
-constexpr std::array<Colour, 10> TeamColours = {0xFFFFFF, 0x00FFFF, 0x008000, 0x0000FF,
-                                                0x800000, 0xE4E4E4, 0x00E6E6, 0x006400,
-                                                0x0000E4, 0x640000};
+constexpr std::array<Colour, 10> TeamColours = {0xFFFFFF, 0x00FFFF, 0x008000, 0x0000FF, 0x800000,
+                                                0xE4E4E4, 0x00E6E6, 0x006400, 0x0000E4, 0x640000};
 
-bool IsUnextendedLane(const std::string& name) { return name == "Pit" || name == "Garages"; }
+bool IsUnextendedLane(const std::string& name) {
+    return name == "Pit" || name == "Garages";
+}
 
-PointF Mid(PointF a, PointF b) { return {(a.x + b.x) / 2.0f, (a.y + b.y) / 2.0f}; }
+PointF Mid(PointF a, PointF b) {
+    return {(a.x + b.x) / 2.0f, (a.y + b.y) / 2.0f};
+}
 
 } // namespace
 
@@ -102,8 +105,8 @@ void BuildSpaceBody(const Track& track, int lane, int s, SpaceBodyPoints& body) 
     // The first space continues from the last one only on a closed circuit;
     // on an open lane the other end is far away and a body stretched half
     // way to it would cover the spaces in between.
-    const bool openBehind = sp->GapPart == Gap::GapEnd || sp->GapPart == Gap::FirstPartial ||
-                            (s == 0 && !closed);
+    const bool openBehind =
+        sp->GapPart == Gap::GapEnd || sp->GapPart == Gap::FirstPartial || (s == 0 && !closed);
     const bool openAhead = sp->GapPart == Gap::GapStart || sp->GapPart == Gap::LastPartial ||
                            (s == count - 1 && !closed);
     if (!CornersJoined(pt[1], prev.Pt[2]) && !openBehind)
@@ -151,8 +154,8 @@ void DrawSpace(Scene& scene, int lane, int s, Colour& outline, int penMode, int 
         SpaceBodyPoints body;
         BuildSpaceBody(scene.track, lane, s, body);
         outline = SpaceOutlineColour(sp->Symbol, outline);
-        WorldFillPolygon(scene, body.pts.data(), static_cast<std::size_t>(body.count), outline, penMode, lineStyle, SpaceFillColour(sp->Symbol),
-                         FillSolid);
+        WorldFillPolygon(scene, body.pts.data(), static_cast<std::size_t>(body.count), outline,
+                         penMode, lineStyle, SpaceFillColour(sp->Symbol), FillSolid);
     }
     TrackBounds& b = scene.bounds;
     b.MinX = std::min(b.MinX, sp->Pt[0].x);

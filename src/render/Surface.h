@@ -15,7 +15,7 @@ enum LineStyle : int { LineSolid = 0, LineDot = 2 };
 enum FillStyle : int { FillSolid = 0, FillTransparent = 1, FillCross = 6 };
 
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     // Extent of the drawing area in twips and the size of one pixel in twips.

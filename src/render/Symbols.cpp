@@ -14,7 +14,9 @@ constexpr float A = SpaceHalfLength;
 constexpr float W = SpaceHalfWidth;
 
 // Team 1's colour is white, which would vanish on its own white garage.
-Colour TeamMarkColour(int team) { return team == 1 ? Col::Black : TeamColour(team); }
+Colour TeamMarkColour(int team) {
+    return team == 1 ? Col::Black : TeamColour(team);
+}
 
 void ClosedOutline(Scene& scene, const PointF* pts, int n, Colour colour) {
     for (int i = 0; i < n; ++i)

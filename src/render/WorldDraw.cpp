@@ -13,7 +13,9 @@ PointF RoundWorld(PointF p) {
     return {static_cast<float>(RoundToInt32(p.x)), static_cast<float>(RoundToInt32(p.y))};
 }
 
-PointI RoundWorldInt(PointF p) { return {RoundToInt32(p.x), RoundToInt32(p.y)}; }
+PointI RoundWorldInt(PointF p) {
+    return {RoundToInt32(p.x), RoundToInt32(p.y)};
+}
 
 PointF SpaceFrame::At(float fx, float fy) const {
     const float x = cx + fx;
@@ -22,7 +24,9 @@ PointF SpaceFrame::At(float fx, float fy) const {
             static_cast<float>(RotateY(x, y, rotation, cx, cy))};
 }
 
-SpaceFrame FrameOf(const Space& space) { return {space.Pt[0].x, space.Pt[0].y, space.Rotation}; }
+SpaceFrame FrameOf(const Space& space) {
+    return {space.Pt[0].x, space.Pt[0].y, space.Rotation};
+}
 
 void WorldLine(Scene& scene, float x1, float y1, float x2, float y2, Colour colour, int penMode,
                int lineStyle) {

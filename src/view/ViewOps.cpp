@@ -17,7 +17,9 @@ std::string FloatShortestText(float value) {
     return std::string(buf, res.ptr);
 }
 
-std::string ZoomPanelText(float zoom) { return "Zoom Level:" + FloatShortestText(zoom); }
+std::string ZoomPanelText(float zoom) {
+    return "Zoom Level:" + FloatShortestText(zoom);
+}
 
 void PanView(ViewState& view, float dx, float dy) {
     view.OffsetX = view.OffsetX + dx * view.Zoom;

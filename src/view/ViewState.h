@@ -15,8 +15,8 @@ constexpr GridPair GridMedium{25.0f, 5};
 constexpr GridPair GridCoarse{150.0f, 15};
 
 struct ViewState {
-    float Zoom = 2.5f;     // screen twips per world unit
-    float OffsetX = 0.0f;  // screen position of the world origin (twips)
+    float Zoom = 2.5f;    // screen twips per world unit
+    float OffsetX = 0.0f; // screen position of the world origin (twips)
     float OffsetY = 0.0f;
     GridPair CurrentGrid = GridMedium;
     std::int16_t DetailLevel = 2;

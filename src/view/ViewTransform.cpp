@@ -18,7 +18,9 @@ std::int32_t RoundToInt32(double value) {
     return static_cast<std::int32_t>(r);
 }
 
-std::int32_t RoundToInt32(float value) { return RoundToInt32(static_cast<double>(value)); }
+std::int32_t RoundToInt32(float value) {
+    return RoundToInt32(static_cast<double>(value));
+}
 
 std::int32_t WorldToPixelX(const ViewState& v, float wx) {
     const float px = (wx * v.Zoom + v.OffsetX) / v.TwipsPerPixelX;
@@ -31,7 +33,8 @@ std::int32_t WorldToPixelY(const ViewState& v, float wy) {
 }
 
 PointI WorldToPixel(const ViewState& v, PointI world) {
-    return {WorldToPixelX(v, static_cast<float>(world.x)), WorldToPixelY(v, static_cast<float>(world.y))};
+    return {WorldToPixelX(v, static_cast<float>(world.x)),
+            WorldToPixelY(v, static_cast<float>(world.y))};
 }
 
 } // namespace td

@@ -10,12 +10,22 @@
 
 namespace td {
 
-inline float WorldToScreenX(const ViewState& v, float wx) { return wx * v.Zoom + v.OffsetX; }
-inline float WorldToScreenY(const ViewState& v, float wy) { return wy * v.Zoom + v.OffsetY; }
-inline float ScreenToWorldX(const ViewState& v, float sx) { return (sx - v.OffsetX) / v.Zoom; }
-inline float ScreenToWorldY(const ViewState& v, float sy) { return (sy - v.OffsetY) / v.Zoom; }
+inline float WorldToScreenX(const ViewState& v, float wx) {
+    return wx * v.Zoom + v.OffsetX;
+}
+inline float WorldToScreenY(const ViewState& v, float wy) {
+    return wy * v.Zoom + v.OffsetY;
+}
+inline float ScreenToWorldX(const ViewState& v, float sx) {
+    return (sx - v.OffsetX) / v.Zoom;
+}
+inline float ScreenToWorldY(const ViewState& v, float sy) {
+    return (sy - v.OffsetY) / v.Zoom;
+}
 // A world length (circle radius) in screen twips.
-inline float WorldToScreenLength(const ViewState& v, float r) { return r * v.Zoom; }
+inline float WorldToScreenLength(const ViewState& v, float r) {
+    return r * v.Zoom;
+}
 
 // Nearest 32-bit integer, halves to the even neighbour. Values beyond the
 // integer range saturate and NaN gives 0, so absurd coordinates from a

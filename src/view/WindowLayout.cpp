@@ -25,8 +25,8 @@ WindowLayout FormResize(const WindowLayoutInput& in) {
     // Tall toolbars on a tiny screen must not give a negative extent, which
     // would turn every visibility test upside down.
     out.areaWidth = std::max(0.0f, out.windowWidth - AreaRightMargin);
-    out.areaHeight = std::max(0.0f, out.windowHeight - in.toolbarHeight - in.statusBarHeight -
-                                        AreaBottomMargin);
+    out.areaHeight =
+        std::max(0.0f, out.windowHeight - in.toolbarHeight - in.statusBarHeight - AreaBottomMargin);
     return out;
 }
 

@@ -5,7 +5,7 @@
 namespace td {
 
 struct WindowLayoutInput {
-    float windowWidth = 0.0f;  // outer size of the main window
+    float windowWidth = 0.0f; // outer size of the main window
     float windowHeight = 0.0f;
     bool minimised = false;
     float toolbarHeight = 0.0f;

@@ -21,8 +21,8 @@ struct RenderCommandTest : ::testing::Test {
 
     void SetUp() override {
         dir = fs::temp_directory_path() /
-              ("td_render_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+              ("td_render_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+               "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
     }

@@ -20,7 +20,8 @@ bool AllCancel(const std::vector<Call>& calls) {
             continue;
         if (c.penMode != PenXor && c.penMode != PenInvert)
             return false;
-        ++seen[std::make_tuple(static_cast<int>(c.op), c.v, c.colour, c.lineStyle, c.stateFillStyle, c.stateFillColour)];
+        ++seen[std::make_tuple(static_cast<int>(c.op), c.v, c.colour, c.lineStyle, c.stateFillStyle,
+                               c.stateFillColour)];
     }
     for (const auto& [k, n] : seen)
         if (n % 2 != 0)
@@ -118,7 +119,8 @@ TEST_F(OverlaysTest, StopFlagsMarkEverySpaceOfTheCurrentCornersSegment) {
     const int lane = AddStraightLane("Left", 5);
     const int segments[] = {2, 3, 3, 5, 0};
     for (int i = 0; i < 5; ++i)
-        track.Lanes[0].Spaces[static_cast<size_t>(i)].Segment = static_cast<std::int16_t>(segments[i]);
+        track.Lanes[0].Spaces[static_cast<size_t>(i)].Segment =
+            static_cast<std::int16_t>(segments[i]);
     sel.CurCorner = 1; // segment 3
     Scene scene = Make();
     for (int s = 0; s < 5; ++s)
@@ -162,7 +164,8 @@ struct LinkLettersTest : ::testing::Test, SceneFixture {
         std::string out;
         if (surface.Count(Op::Arc))
             out += "P";
-        const float cx = track.Lanes[static_cast<size_t>(lane)].Spaces[static_cast<size_t>(s)].Pt[0].x;
+        const float cx =
+            track.Lanes[static_cast<size_t>(lane)].Spaces[static_cast<size_t>(s)].Pt[0].x;
         int rear = 0, front = 0;
         for (const Call& c : surface.Of(Op::Line)) {
             EXPECT_EQ(c.colour, Col::Yellow);

@@ -7,7 +7,9 @@
 namespace td::test {
 namespace {
 
-bool IsPolygonFilledWith(const Call& c, Colour fill) { return c.op == Op::Polygon && c.fill == fill; }
+bool IsPolygonFilledWith(const Call& c, Colour fill) {
+    return c.op == Op::Polygon && c.fill == fill;
+}
 
 struct PipelineTest : ::testing::Test, SceneFixture {
     void SetUp() override {
@@ -39,9 +41,12 @@ TEST_F(PipelineTest, DrawsTheLayersInStackingOrder) {
     EXPECT_EQ(calls[1].op, Op::SetBackColor);
     EXPECT_EQ(calls[1].colour, 0x1B7913u);
 
-    const int poly = surface.IndexOf([](const Call& c) { return IsPolygonFilledWith(c, 0x123456); });
-    const int firstGap = surface.IndexOf([](const Call& c) { return IsPolygonFilledWith(c, Col::RoadGrey); });
-    const int firstSpace = surface.IndexOf([](const Call& c) { return IsPolygonFilledWith(c, Col::SpaceGrey); });
+    const int poly =
+        surface.IndexOf([](const Call& c) { return IsPolygonFilledWith(c, 0x123456); });
+    const int firstGap =
+        surface.IndexOf([](const Call& c) { return IsPolygonFilledWith(c, Col::RoadGrey); });
+    const int firstSpace =
+        surface.IndexOf([](const Call& c) { return IsPolygonFilledWith(c, Col::SpaceGrey); });
     int lastGap = -1, lastSpace = -1;
     for (int i = 0; i < static_cast<int>(calls.size()); ++i) {
         if (IsPolygonFilledWith(calls[static_cast<size_t>(i)], Col::RoadGrey))
@@ -49,9 +54,14 @@ TEST_F(PipelineTest, DrawsTheLayersInStackingOrder) {
         if (IsPolygonFilledWith(calls[static_cast<size_t>(i)], Col::SpaceGrey))
             lastSpace = i;
     }
-    const int flag = surface.IndexOf([](const Call& c) { return c.op == Op::Box && c.stateFillColour == Col::Blue && c.stateFillStyle == FillSolid; });
-    const int highlight = surface.IndexOf([](const Call& c) { return c.op == Op::Line && c.lineStyle == LineDot && c.colour == Col::White; });
-    const int worldCor = surface.IndexOf([](const Call& c) { return c.op == Op::Circle && c.colour == Col::Pink; });
+    const int flag = surface.IndexOf([](const Call& c) {
+        return c.op == Op::Box && c.stateFillColour == Col::Blue && c.stateFillStyle == FillSolid;
+    });
+    const int highlight = surface.IndexOf([](const Call& c) {
+        return c.op == Op::Line && c.lineStyle == LineDot && c.colour == Col::White;
+    });
+    const int worldCor =
+        surface.IndexOf([](const Call& c) { return c.op == Op::Circle && c.colour == Col::Pink; });
 
     ASSERT_GE(poly, 0);
     EXPECT_LT(poly, firstGap);
@@ -72,7 +82,8 @@ TEST_F(PipelineTest, OverlaysOfASpaceComeRightAfterItsBody) {
             surface.calls[static_cast<size_t>(i)].colour == Col::Red)
             bodies.push_back(i);
     ASSERT_EQ(bodies.size(), 6u);
-    const int arrow = surface.IndexOf([](const Call& c) { return c.op == Op::Line && c.colour == Col::Black; }, bodies[0]);
+    const int arrow = surface.IndexOf(
+        [](const Call& c) { return c.op == Op::Line && c.colour == Col::Black; }, bodies[0]);
     EXPECT_GT(arrow, bodies[1]);
     EXPECT_LT(arrow, bodies[2]);
 }
@@ -95,7 +106,10 @@ TEST_F(PipelineTest, CornerFlagsNeedTheOptionAndACurrentCorner) {
         surface.Reset();
         Scene scene = Make();
         RefreshView(scene);
-        return surface.IndexOf([](const Call& c) { return c.op == Op::Box && c.stateFillColour == Col::Blue && c.stateFillStyle == FillSolid; });
+        return surface.IndexOf([](const Call& c) {
+            return c.op == Op::Box && c.stateFillColour == Col::Blue &&
+                   c.stateFillStyle == FillSolid;
+        });
     };
     EXPECT_GE(flags(), 0);
     sel.CurCorner = -1;

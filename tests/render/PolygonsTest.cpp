@@ -9,7 +9,8 @@ namespace td::test {
 namespace {
 
 struct PolygonsTest : ::testing::Test, SceneFixture {
-    BackPoly& Add(int detail, std::vector<PointI> v, Colour fill = 0x00AA00, Colour outline = 0x0000AA) {
+    BackPoly& Add(int detail, std::vector<PointI> v, Colour fill = 0x00AA00,
+                  Colour outline = 0x0000AA) {
         BackPoly p;
         p.Detail = static_cast<std::int16_t>(detail);
         p.FillColor = fill;
@@ -73,7 +74,8 @@ TEST_F(PolygonsTest, VertexMarkersAreInvertingBoxesOfTwoPixelSizes) {
     const auto m = Markers();
     ASSERT_EQ(m.size(), 1u);
     // Half size 15 world units either way, times the zoom.
-    EXPECT_EQ(m[0].v, (std::vector<float>{4500 + 2 * -5.0f, 3000 + 2 * 5.0f, 4500 + 2 * 25.0f, 3000 + 2 * 35.0f}));
+    EXPECT_EQ(m[0].v, (std::vector<float>{4500 + 2 * -5.0f, 3000 + 2 * 5.0f, 4500 + 2 * 25.0f,
+                                          3000 + 2 * 35.0f}));
     EXPECT_EQ(m[0].colour, Col::Black);
     EXPECT_EQ(m[0].lineStyle, LineSolid);
     EXPECT_EQ(m[0].stateFillStyle, FillTransparent);

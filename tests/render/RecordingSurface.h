@@ -28,16 +28,26 @@ enum class Op {
 
 inline const char* OpName(Op op) {
     switch (op) {
-    case Op::SetFillStyle: return "SetFillStyle";
-    case Op::SetFillColor: return "SetFillColor";
-    case Op::SetLineWidth: return "SetLineWidth";
-    case Op::SetBackColor: return "SetBackColor";
-    case Op::Clear: return "Clear";
-    case Op::Line: return "Line";
-    case Op::Box: return "Box";
-    case Op::Circle: return "Circle";
-    case Op::Arc: return "Arc";
-    case Op::Polygon: return "Polygon";
+    case Op::SetFillStyle:
+        return "SetFillStyle";
+    case Op::SetFillColor:
+        return "SetFillColor";
+    case Op::SetLineWidth:
+        return "SetLineWidth";
+    case Op::SetBackColor:
+        return "SetBackColor";
+    case Op::Clear:
+        return "Clear";
+    case Op::Line:
+        return "Line";
+    case Op::Box:
+        return "Box";
+    case Op::Circle:
+        return "Circle";
+    case Op::Arc:
+        return "Arc";
+    case Op::Polygon:
+        return "Polygon";
     }
     return "?";
 }
@@ -66,7 +76,7 @@ struct Call {
 };
 
 class RecordingSurface : public Surface {
-public:
+  public:
     explicit RecordingSurface(float width = 15000.0f, float height = 12000.0f, float tppx = 15.0f,
                               float tppy = 15.0f)
         : width_(width), height_(height), tppx_(tppx), tppy_(tppy) {}
@@ -169,7 +179,7 @@ public:
         return s;
     }
 
-private:
+  private:
     Call& Push(Op op, std::vector<float> v) {
         Call c;
         c.op = op;

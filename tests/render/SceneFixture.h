@@ -68,7 +68,11 @@ struct SceneFixture {
 };
 
 // Screen twips of a world point in the fixture's view.
-inline float SX(float wx) { return wx + 4500.0f; }
-inline float SY(float wy) { return wy + 3000.0f; }
+inline float SX(float wx) {
+    return wx + 4500.0f;
+}
+inline float SY(float wy) {
+    return wy + 3000.0f;
+}
 
 } // namespace td::test

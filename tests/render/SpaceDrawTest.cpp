@@ -105,8 +105,10 @@ TEST_F(SpaceDrawTest, GapCodesKeepTheBreakOpen) {
     sp[2].GapPart = Gap::GapEnd;
     const auto start = Body(lane, 1);
     const auto end = Body(lane, 2);
-    EXPECT_EQ(start, (std::vector<PointI>{{110, -50}, {120, -50}, {320, -50}, {320, 50}, {120, 50}, {110, 50}}));
-    EXPECT_EQ(end, (std::vector<PointI>{{340, -50}, {540, -50}, {550, -50}, {550, 50}, {540, 50}, {340, 50}}));
+    EXPECT_EQ(start, (std::vector<PointI>{
+                         {110, -50}, {120, -50}, {320, -50}, {320, 50}, {120, 50}, {110, 50}}));
+    EXPECT_EQ(end, (std::vector<PointI>{
+                       {340, -50}, {540, -50}, {550, -50}, {550, 50}, {540, 50}, {340, 50}}));
     sp[1].GapPart = Gap::LastPartial;
     sp[2].GapPart = Gap::FirstPartial;
     EXPECT_EQ(Body(lane, 1), start);
@@ -127,7 +129,9 @@ TEST_F(SpaceDrawTest, ShortLanesAreNeverCircuits) {
     int lane = AddStraightLane("Left", 1);
     EXPECT_EQ(Body(lane, 0), (std::vector<PointI>{{-100, -50}, {100, -50}, {100, 50}, {-100, 50}}));
     lane = AddStraightLane("Right", 2, 0.0f, 30.0f);
-    EXPECT_EQ(Body(lane, 0), (std::vector<PointI>{{-100, -50}, {100, -50}, {115, -50}, {115, 50}, {100, 50}, {-100, 50}}));
+    EXPECT_EQ(Body(lane, 0),
+              (std::vector<PointI>{
+                  {-100, -50}, {100, -50}, {115, -50}, {115, 50}, {100, 50}, {-100, 50}}));
     Scene scene = Make();
     DrawSpaceGap(scene, 0, 0);
     EXPECT_TRUE(surface.calls.empty());

@@ -14,7 +14,9 @@ namespace {
 struct Seg {
     float x1, y1, x2, y2;
 };
-Seg World(const Call& c) { return {c.v[0] - 4500.0f, c.v[1] - 3000.0f, c.v[2] - 4500.0f, c.v[3] - 3000.0f}; }
+Seg World(const Call& c) {
+    return {c.v[0] - 4500.0f, c.v[1] - 3000.0f, c.v[2] - 4500.0f, c.v[3] - 3000.0f};
+}
 
 void ExpectSeg(const Call& c, float x1, float y1, float x2, float y2) {
     const Seg s = World(c);
@@ -68,7 +70,8 @@ TEST_F(SymbolsTest, LightArrowTurnsWithTheSpaceAndKeepsWidthOne) {
 }
 
 TEST_F(SymbolsTest, DoubleArrowsAddASecondArrowTurnedAboutTheTail) {
-    const float c15 = std::cos(15.0f * 3.14159265f / 180.0f), s15 = std::sin(15.0f * 3.14159265f / 180.0f);
+    const float c15 = std::cos(15.0f * 3.14159265f / 180.0f),
+                s15 = std::sin(15.0f * 3.14159265f / 180.0f);
     auto left = Draw(Sym::ArrowDoubleLeft);
     ASSERT_EQ(left.size(), 6u);
     // Tail (-70, 0); the tip (70, 0) turned by -15 degrees about it.

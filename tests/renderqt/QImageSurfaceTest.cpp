@@ -13,7 +13,9 @@ namespace {
 
 constexpr float T = 15.0f; // twips per pixel
 
-QRgb Px(const QImageSurface& s, int x, int y) { return s.Image().pixel(x, y) | 0xFF000000u; }
+QRgb Px(const QImageSurface& s, int x, int y) {
+    return s.Image().pixel(x, y) | 0xFF000000u;
+}
 
 // A picture with something on it, so that exclusive-or is tested against
 // more than one background colour.
@@ -22,7 +24,8 @@ void PaintBusyBackground(QImageSurface& s) {
     s.SetFillStyle(FillSolid);
     s.SetFillColor(0xC0C0C0);
     s.DrawBox(20 * T, 20 * T, 120 * T, 80 * T, 0x000000, PenCopy, LineSolid);
-    s.FillPolygon({{60, 10}, {150, 90}, {10, 95}}, 0x0000FF, PenCopy, LineSolid, 0xAE0000, FillCross);
+    s.FillPolygon({{60, 10}, {150, 90}, {10, 95}}, 0x0000FF, PenCopy, LineSolid, 0xAE0000,
+                  FillCross);
     s.SetFillStyle(FillTransparent);
 }
 
@@ -85,7 +88,8 @@ TEST(QImageSurface, ExclusiveOrTwiceRestoresEveryPixel) {
         s.SetFillStyle(FillTransparent);
         s.DrawCircle(80 * T, 50 * T, 37.5f * T, 0xFFFF00, PenXor, LineSolid);
         s.DrawArc(60 * T, 40 * T, 20 * T, 0x00FFFF, 4.73f, 1.588f, 0.5f, PenXor, LineSolid);
-        s.FillPolygon({{10, 10}, {70, 20}, {40, 90}}, 0xFFFFFF, PenXor, LineSolid, 0x4B4B4B, FillSolid);
+        s.FillPolygon({{10, 10}, {70, 20}, {40, 90}}, 0xFFFFFF, PenXor, LineSolid, 0x4B4B4B,
+                      FillSolid);
     };
     drawAll();
     EXPECT_GT(CountDiff(before, s.Image()), 500);
@@ -137,7 +141,8 @@ TEST(QImageSurface, DottedLinesLeaveGaps) {
 TEST(QImageSurface, CrossHatchShowsWhatLiesBeneath) {
     QImageSurface s(60, 60);
     s.SetBackColor(0xFFFFFF);
-    s.FillPolygon({{0, 0}, {59, 0}, {59, 59}, {0, 59}}, 0x000000, PenCopy, LineSolid, 0xFF0000, FillCross);
+    s.FillPolygon({{0, 0}, {59, 0}, {59, 59}, {0, 59}}, 0x000000, PenCopy, LineSolid, 0xFF0000,
+                  FillCross);
     int blue = 0, white = 0;
     for (int y = 5; y < 55; ++y)
         for (int x = 5; x < 55; ++x) {

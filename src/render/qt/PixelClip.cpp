@@ -11,7 +11,9 @@ namespace {
 constexpr double FarOut = 1 << 15;
 constexpr double Frame = 64;
 
-bool Far(double v, int extent) { return v < -FarOut || v > extent + FarOut; }
+bool Far(double v, int extent) {
+    return v < -FarOut || v > extent + FarOut;
+}
 
 struct Pt {
     double x, y;
@@ -113,10 +115,14 @@ bool ClipPolygonToPixels(const std::vector<PointI>& in, int width, int height, Q
     auto cutY = [](double y) {
         return [y](Pt p, Pt q) { return Pt{p.x + (q.x - p.x) * (y - p.y) / (q.y - p.y), y}; };
     };
-    ClipPass(a, b, [lo](Pt p) { return p.x >= lo; }, cutX(lo));
-    ClipPass(b, a, [hx](Pt p) { return p.x <= hx; }, cutX(hx));
-    ClipPass(a, b, [lo](Pt p) { return p.y >= lo; }, cutY(lo));
-    ClipPass(b, a, [hy](Pt p) { return p.y <= hy; }, cutY(hy));
+    ClipPass(
+        a, b, [lo](Pt p) { return p.x >= lo; }, cutX(lo));
+    ClipPass(
+        b, a, [hx](Pt p) { return p.x <= hx; }, cutX(hx));
+    ClipPass(
+        a, b, [lo](Pt p) { return p.y >= lo; }, cutY(lo));
+    ClipPass(
+        b, a, [hy](Pt p) { return p.y <= hy; }, cutY(hy));
     if (a.empty())
         return false;
     for (const Pt& p : a)

@@ -13,13 +13,18 @@ namespace {
 
 constexpr double Pi = 3.14159265358979;
 
-QColor ToQColor(Colour c) { return QColor(qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF)); }
+QColor ToQColor(Colour c) {
+    return QColor(qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+}
 
 QPainter::CompositionMode ModeFor(int penMode) {
     switch (penMode) {
-    case PenXor: return QPainter::RasterOp_SourceXorDestination;
-    case PenInvert: return QPainter::RasterOp_NotDestination;
-    default: return QPainter::CompositionMode_SourceOver;
+    case PenXor:
+        return QPainter::RasterOp_SourceXorDestination;
+    case PenInvert:
+        return QPainter::RasterOp_NotDestination;
+    default:
+        return QPainter::CompositionMode_SourceOver;
     }
 }
 
@@ -32,7 +37,9 @@ QImageSurface::QImageSurface(int widthPx, int heightPx, float twipsPerPixelX, fl
     image_.fill(ToQColor(backColour_));
 }
 
-QImageSurface::~QImageSurface() { EndPainting(); }
+QImageSurface::~QImageSurface() {
+    EndPainting();
+}
 
 void QImageSurface::Resize(int widthPx, int heightPx) {
     EndPainting();
@@ -45,8 +52,12 @@ const QImage& QImageSurface::Image() const {
     return image_;
 }
 
-float QImageSurface::Width() const { return static_cast<float>(image_.width()) * tppx_; }
-float QImageSurface::Height() const { return static_cast<float>(image_.height()) * tppy_; }
+float QImageSurface::Width() const {
+    return static_cast<float>(image_.width()) * tppx_;
+}
+float QImageSurface::Height() const {
+    return static_cast<float>(image_.height()) * tppy_;
+}
 
 QPainter& QImageSurface::Painter() {
     if (!painter_) {
@@ -98,7 +109,8 @@ void QImageSurface::ApplyBrush(int fillStyle, Colour colour) {
     if (kind < 0)
         p.setBrush(Qt::NoBrush);
     else
-        p.setBrush(QBrush(ToQColor(colour), kind == FillCross ? Qt::CrossPattern : Qt::SolidPattern));
+        p.setBrush(
+            QBrush(ToQColor(colour), kind == FillCross ? Qt::CrossPattern : Qt::SolidPattern));
     state_.brushStyle = kind;
     state_.brushColour = colour;
 }
@@ -120,7 +132,8 @@ void QImageSurface::DrawLine(float x1, float y1, float x2, float y2, Colour colo
         return;
     ApplyMode(penMode);
     ApplyPen(colour, lineStyle);
-    Painter().drawLine(QPoint(PixelCoord(ax), PixelCoord(ay)), QPoint(PixelCoord(bx), PixelCoord(by)));
+    Painter().drawLine(QPoint(PixelCoord(ax), PixelCoord(ay)),
+                       QPoint(PixelCoord(bx), PixelCoord(by)));
 }
 
 void QImageSurface::DrawBox(float x1, float y1, float x2, float y2, Colour colour, int penMode,

@@ -16,7 +16,7 @@ class QPainter;
 namespace td {
 
 class QImageSurface : public Surface {
-public:
+  public:
     QImageSurface(int widthPx, int heightPx, float twipsPerPixelX = 15, float twipsPerPixelY = 15);
     ~QImageSurface() override;
     QImageSurface(const QImageSurface&) = delete;
@@ -50,7 +50,7 @@ public:
     void FillPolygon(const std::vector<PointI>& pixels, Colour outline, int penMode, int lineStyle,
                      Colour fill, int fillStyle) override;
 
-private:
+  private:
     QPainter& Painter();
     void EndPainting() const;
     void ApplyMode(int penMode);
