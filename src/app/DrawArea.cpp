@@ -20,15 +20,11 @@ DrawArea::DrawArea(const QImageSurface& surface, QWidget* parent)
     setMinimumSize(1, 1);
 }
 
-float DrawArea::TwipsPerPixelX() const {
-    const int dpi = logicalDpiX();
-    return dpi > 0 ? 1440.0f / static_cast<float>(dpi) : 15.0f;
-}
+// The surface's own scale, so that a point the mouse reports is the point
+// the surface draws at.
+float DrawArea::TwipsPerPixelX() const { return surface_.TwipsPerPixelX(); }
 
-float DrawArea::TwipsPerPixelY() const {
-    const int dpi = logicalDpiY();
-    return dpi > 0 ? 1440.0f / static_cast<float>(dpi) : 15.0f;
-}
+float DrawArea::TwipsPerPixelY() const { return surface_.TwipsPerPixelY(); }
 
 int DrawArea::ButtonValue(Qt::MouseButtons buttons) {
     int value = 0;

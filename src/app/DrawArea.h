@@ -25,7 +25,8 @@ class DrawArea : public QWidget {
     void SetCommandSink(CommandSink sink) { commandSink_ = std::move(sink); }
     void SetAreaSink(AreaSink sink) { areaSink_ = std::move(sink); }
 
-    // The size of one screen pixel in twips (1440 / logical dpi).
+    // The size of one screen pixel in twips (1440 / logical dpi), as the
+    // surface counts it.
     float TwipsPerPixelX() const;
     float TwipsPerPixelY() const;
 

@@ -470,12 +470,10 @@ TEST_F(TDWindowTest, CommandRaisedDuringACommandRunsAfterIt) {
 
 TEST(DrawAreaTest, MouseEventsArriveInTwipsWithButtonAndMask) {
     testing::App();
-    QImageSurface surface(100, 80);
+    QImageSurface surface(100, 80, 15.0f, 12.0f);
     DrawArea area(surface);
     std::vector<Command> got;
     area.SetCommandSink([&](const Command& c) { got.push_back(c); });
-    const float tx = area.TwipsPerPixelX();
-    const float ty = area.TwipsPerPixelY();
 
     Mouse(&area, QEvent::MouseButtonPress, Qt::LeftButton, Qt::ShiftModifier, QPoint(10, 20));
     Mouse(&area, QEvent::MouseMove, Qt::LeftButton, Qt::NoModifier, QPoint(11, 21));
@@ -488,8 +486,8 @@ TEST(DrawAreaTest, MouseEventsArriveInTwipsWithButtonAndMask) {
     EXPECT_EQ(got[0].kind, CommandKind::MouseDown);
     EXPECT_EQ(got[0].button, 1);
     EXPECT_EQ(got[0].shift, 1);
-    EXPECT_FLOAT_EQ(got[0].x, 10 * tx);
-    EXPECT_FLOAT_EQ(got[0].y, 20 * ty);
+    EXPECT_FLOAT_EQ(got[0].x, 150.0f);
+    EXPECT_FLOAT_EQ(got[0].y, 240.0f);
     EXPECT_EQ(got[1].kind, CommandKind::MouseMove);
     EXPECT_EQ(got[1].button, 1);
     EXPECT_EQ(got[2].kind, CommandKind::MouseUp);
