@@ -397,6 +397,8 @@ TEST_F(TDWindowTest, PolygonToolbarAppearsOnlyWithItsButtons) {
     w->Button("PolyMode")->click();
     EXPECT_TRUE(w->PolyToolbar()->isVisible());
     EXPECT_TRUE(w->ButtonAction("CreateRoad")->isVisible());
+    QCoreApplication::processEvents(); // the toolbar lays its buttons out later
+    EXPECT_TRUE(w->Button("PolyFillcolor")->isVisible());
     EXPECT_FALSE(w->Control("PolyDetailCombo")->isHidden());
     EXPECT_TRUE(w->Control("SpacePropCombo")->isHidden());
     w->Button("TranslateSpace")->click();
