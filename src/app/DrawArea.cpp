@@ -22,9 +22,13 @@ DrawArea::DrawArea(const QImageSurface& surface, QWidget* parent)
 
 // The surface's own scale, so that a point the mouse reports is the point
 // the surface draws at.
-float DrawArea::TwipsPerPixelX() const { return surface_.TwipsPerPixelX(); }
+float DrawArea::TwipsPerPixelX() const {
+    return surface_.TwipsPerPixelX();
+}
 
-float DrawArea::TwipsPerPixelY() const { return surface_.TwipsPerPixelY(); }
+float DrawArea::TwipsPerPixelY() const {
+    return surface_.TwipsPerPixelY();
+}
 
 int DrawArea::ButtonValue(Qt::MouseButtons buttons) {
     int value = 0;
