@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+
 #include <QImage>
 
 #include "model/SpaceGeometry.h"
@@ -211,6 +214,39 @@ TEST(QImageSurface, HighlightDrawnTwiceOverARedrawnTrackRestoresThePicture) {
     EXPECT_GT(CountDiff(before, s.Image()), 50);
     DrawCurrentSpaceHighlight(scene);
     EXPECT_EQ(CountDiff(before, s.Image()), 0);
+}
+
+TEST(QImageSurface, AbsurdValuesFromADamagedFileDrawWithoutHarm) {
+    Track track;
+    track.Lanes.push_back(Lane{"Left", {}});
+    const float bad[][3] = {{std::nanf(""), 0, 1}, {1e30f, -1e30f, 1}, {0, 0, 1e30f}, {50, 50, -3}};
+    for (const auto& b : bad) {
+        Space sp;
+        sp.Pt[0] = {b[0], b[1]};
+        sp.Scale = b[2];
+        sp.Rotation = 32767;
+        sp.Symbol = 45;
+        ComputeSpaceOutline(sp);
+        track.Lanes[0].Spaces.push_back(sp);
+    }
+    BackPoly poly;
+    poly.Vtxs = {{INT32_MIN, INT32_MIN}, {INT32_MAX, 0}, {0, INT32_MAX}, {5, 5}};
+    track.BackPolys.push_back(poly);
+    Selection sel;
+    sel.WorkScale = 1e30f;
+    ViewState view;
+    view.Zoom = 1e6f;
+    view.AreaWidth = 100 * T;
+    view.AreaHeight = 100 * T;
+    DisplayOptions display;
+    TrackBounds bounds;
+    QImageSurface s(100, 100);
+    Scene scene{s, track, sel, view, display, bounds, true};
+    RefreshView(scene);
+    QuickRedraw(scene);
+    display.Filled = false;
+    RefreshView(scene);
+    EXPECT_EQ(s.Image().size(), QSize(100, 100));
 }
 
 } // namespace

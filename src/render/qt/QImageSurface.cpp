@@ -172,6 +172,9 @@ void QImageSurface::DrawArc(float cx, float cy, float radius, Colour colour, flo
         rx = radius / aspect;
     const double pcx = cx / tppx_, pcy = cy / tppy_, prx = rx / tppx_, pry = ry / tppy_;
     const double w = image_.width(), h = image_.height();
+    if (!std::isfinite(pcx) || !std::isfinite(pcy) || !std::isfinite(startRad) ||
+        !std::isfinite(endRad))
+        return;
     if (pcx + prx < -2 || pcx - prx > w + 2 || pcy + pry < -2 || pcy - pry > h + 2)
         return;
     if (prx > 1e6 || pry > 1e6)
