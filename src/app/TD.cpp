@@ -97,23 +97,30 @@ TD::~TD() {
 }
 
 void TD::Start(const QString& commandLine) {
-    // The window is shown under the splash rather than after it: the
-    // command-line track is centred on the drawing area, which needs its
-    // size.
+    if (options_.showSplash)
+        ShowSplash();
     RestorePlacement();
+    const QString track = AbsoluteCommandLinePath(commandLine);
+    RunInEditor([this, settings = ReadEditorSettings(*settings_), path = ToHostPath(track)] {
+        editor_.Startup(settings, path);
+    });
+    // With a splash, the window appears when the splash closes.
+    if (!options_.showSplash)
+        ShowPlaced();
+}
+
+void TD::ShowPlaced() {
+    if (isVisible())
+        return;
     if (placementState_ == WindowMaximised)
         showMaximized();
     else if (placementState_ == WindowMinimised)
         showMinimized();
     else
         show();
-    if (options_.showSplash)
-        ShowSplash();
+    raise();
+    activateWindow();
     drawArea_->setFocus();
-    const QString track = AbsoluteCommandLinePath(commandLine);
-    RunInEditor([this, settings = ReadEditorSettings(*settings_), path = ToHostPath(track)] {
-        editor_.Startup(settings, path);
-    });
     drawArea_->update();
 }
 

@@ -48,8 +48,10 @@ class TD : public QMainWindow, public Host {
 
     // The opening steps: splash, settings, window placement, then the editor's
     // own start-up with the command-line text (a ".trk" path or nothing).
-    // Shows the window.
+    // The window shows when the splash closes (at once without a splash).
     void Start(const QString& commandLine);
+    // Shows the window in its restored state (once).
+    void ShowPlaced();
 
     // The one way into the editor: every input arrives here as a command. A
     // command raised while another is still running (a pick from a popup

@@ -127,11 +127,16 @@ void TD::ShowEditingArea() {
     mainToolbar_->show();
     statusBar()->show();
     editingArea_->show();
-    // Lay the area out now: the reset that follows centres the view on it.
-    if (QLayout* l = centralWidget()->layout())
-        l->activate();
-    if (QLayout* l = editingArea_->layout())
-        l->activate();
+    // Lay the area out now, even while the window waits for the splash: the
+    // reset that follows centres the view on it.
+    for (QWidget* w : {static_cast<QWidget*>(this), centralWidget(), editingArea_}) {
+        if (QLayout* l = w->layout()) {
+            l->invalidate();
+            l->activate();
+        }
+    }
+    // A hidden window gets no resize events; tell the editor the extent.
+    drawArea_->ReportArea();
     // Keys go to the drawing area, not to the first list of the panel.
     drawArea_->setFocus(Qt::OtherFocusReason);
 }
@@ -182,10 +187,7 @@ std::string TD::TracksFolder() {
 void TD::ShowSplash() {
     auto* splash = new TDSplash();
     splash->setAttribute(Qt::WA_DeleteOnClose);
-    connect(splash, &TDSplash::Finished, this, [this] {
-        raise();
-        activateWindow();
-    });
+    connect(splash, &TDSplash::Finished, this, &TD::ShowPlaced);
     splash->ShowSplash();
 }
 

@@ -16,6 +16,7 @@
 
 #include "DrawArea.h"
 #include "TD.h"
+#include "TDSplash.h"
 #include "TDTestSupport.h"
 
 namespace td {
@@ -264,6 +265,28 @@ TEST_F(TDWindowTest, RelativeCommandLinePathEntersTheRecentListAbsolute) {
     ASSERT_FALSE(w->RecentTracks().empty());
     EXPECT_EQ(QFileInfo(QFile::decodeName(w->RecentTracks().front().c_str())), QFileInfo(path));
     EXPECT_TRUE(QFileInfo(QFile::decodeName(w->RecentTracks().front().c_str())).isAbsolute());
+}
+
+TEST_F(TDWindowTest, WithASplashTheWindowWaitsForItButTheTrackIsCentredAlready) {
+    const QString path = WriteTrack("splash.trk");
+    TDOptions options = ScriptedTD::Options(tracks.path());
+    options.showSplash = true;
+    TD w(options);
+    w.Start(path);
+    EXPECT_FALSE(w.isVisible());
+    ASSERT_TRUE(w.editor().HasTrack);
+    EXPECT_GT(w.drawArea()->width(), 300);
+    EXPECT_NEAR(w.editor().view.OffsetX, w.drawArea()->width() * 15.0f / 2, 8.0f);
+
+    TDSplash* splash = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* s = qobject_cast<TDSplash*>(top); s && s->isVisible())
+            splash = s;
+    ASSERT_NE(splash, nullptr);
+    splash->Dismiss();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(w.drawArea()->isVisible());
+    EXPECT_TRUE(w.editor().AreaVisible);
 }
 
 TEST_F(TDWindowTest, QuotedCommandLineOpensTheTrackAndOtherEndingsOpenNothing) {
