@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QStatusBar>
 
+#include <QFontMetrics>
+
 #include <map>
 
 #include "HostText.h"
@@ -12,13 +14,16 @@ namespace td {
 
 namespace {
 
-int PanelShare(const std::string& key) {
-    static const std::map<std::string, int> shares = {
-        {"Mode", 15},     {"Grid", 12},    {"Zoom", 15},   {"CurrLane", 16},
-        {"CurrSpace", 9}, {"SpaceX", 10},  {"SpaceY", 10}, {"CurrRot", 8},
-        {"CurrScl", 11},  {"Segment", 11}, {"Corner", 12}};
-    const auto it = shares.find(key);
-    return it == shares.end() ? 10 : it->second;
+// A text of the width a panel usually needs: every panel is at least that
+// wide, which an 800 pixel window still holds, and shares what is left.
+QString TypicalText(const std::string& key) {
+    static const std::map<std::string, const char*> texts = {
+        {"Mode", "Translate Space"}, {"Grid", "Medium Grid"},   {"Zoom", "Zoom Level:2.25"},
+        {"CurrLane", "Lane 2, Right"}, {"CurrSpace", "Space 99"}, {"SpaceX", "X:-1234.00"},
+        {"SpaceY", "Y:-1234.00"},    {"CurrRot", "Ang:359\xb0"}, {"CurrScl", "Length:0.947"},
+        {"Segment", "Segment:12"},   {"Corner", "Corner: N/A"}};
+    const auto it = texts.find(key);
+    return QString::fromLatin1(it == texts.end() ? "Panel" : it->second);
 }
 
 } // namespace
@@ -36,10 +41,9 @@ void TD::BuildStatusBar() {
         label->setToolTip(QString::fromLatin1(def.tooltip.c_str()));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setContentsMargins(2, 0, 2, 0);
-        // The panels share the width in proportion to the texts they usually
-        // hold, so that an 800 pixel window shows them all.
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(TypicalText(def.key)) + 8);
         label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        bar->addPermanentWidget(label, PanelShare(def.key));
+        bar->addPermanentWidget(label, 1);
         panels_[def.key] = label;
     }
 }
