@@ -112,6 +112,28 @@ TEST(QImageSurface, InvertFlipsPixelsRegardlessOfColourAndUndoesItself) {
     EXPECT_EQ(Px(s, 20, 20), qRgb(255, 255, 255));
 }
 
+TEST(QImageSurface, FilledExclusiveOrBoxShowsThePenColourOnEveryEdge) {
+    QImageSurface s(40, 40);
+    s.SetBackColor(0x000000);
+    s.SetFillStyle(FillSolid);
+    s.SetFillColor(0xFF0000);
+    s.DrawBox(10 * T, 10 * T, 20 * T, 20 * T, 0xFFFFFF, PenXor, LineSolid);
+    for (int i = 10; i <= 20; ++i) {
+        EXPECT_EQ(Px(s, 10, i), qRgb(255, 255, 255)) << i;
+        EXPECT_EQ(Px(s, i, 10), qRgb(255, 255, 255)) << i;
+        EXPECT_EQ(Px(s, 20, i), qRgb(255, 255, 255)) << i;
+        EXPECT_EQ(Px(s, i, 20), qRgb(255, 255, 255)) << i;
+    }
+    EXPECT_EQ(Px(s, 11, 11), qRgb(0, 0, 255));
+    EXPECT_EQ(Px(s, 19, 19), qRgb(0, 0, 255));
+    EXPECT_EQ(Px(s, 21, 15), qRgb(0, 0, 0));
+    // A box too small for an inside is all outline.
+    s.Clear();
+    s.DrawBox(5 * T, 30 * T, 6 * T, 31 * T, 0xFFFFFF, PenXor, LineSolid);
+    EXPECT_EQ(Px(s, 5, 30), qRgb(255, 255, 255));
+    EXPECT_EQ(Px(s, 6, 31), qRgb(255, 255, 255));
+}
+
 TEST(QImageSurface, CirclesAndArcsAreOutlinesInTwips) {
     QImageSurface s(100, 100);
     s.SetBackColor(0xFFFFFF);

@@ -148,8 +148,19 @@ void QImageSurface::DrawBox(float x1, float y1, float x2, float y2, Colour colou
     // visible changes and the rasteriser never sees huge coordinates.
     r = r.intersected(area);
     ApplyMode(penMode);
+    // The fill covers the inside only: were it laid under the outline too, an
+    // exclusive-or box would show pen and fill colour combined on two edges.
+    if (fillStyle_ == FillSolid || fillStyle_ == FillCross) {
+        const int inset = (lineWidth_ + 1) / 2;
+        const QRect inside = r.adjusted(inset, inset, -inset, -inset);
+        if (inside.isValid()) {
+            ApplyBrush(fillStyle_, fillColour_);
+            QPainter& p = Painter();
+            p.fillRect(inside, p.brush());
+        }
+    }
     ApplyPen(colour, lineStyle);
-    ApplyBrush(fillStyle_, fillColour_);
+    ApplyBrush(-1, 0);
     // A QRect of width w spans w pixels; the box includes both corners.
     Painter().drawRect(QRect(r.topLeft(), QSize(r.width() - 1, r.height() - 1)));
 }
