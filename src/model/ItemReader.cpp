@@ -16,6 +16,8 @@ bool IsBlank(char c) {
 } // namespace
 
 ItemReader::ItemReader(std::string_view text) : text_(text) {
+    contentEnd_ = text_.find_last_not_of(" \t\r\n");
+    contentEnd_ = contentEnd_ == std::string_view::npos ? 0 : contentEnd_ + 1;
     if (!text_.empty())
         StartLine(0);
 }

@@ -15,8 +15,9 @@ class ItemReader {
   public:
     explicit ItemReader(std::string_view text);
 
-    // True when no line is left to read an item from.
-    bool AtEnd() const { return !hasLine_; }
+    // True when nothing but blanks and line breaks is left: blank lines
+    // after the last record end the file rather than start a new record.
+    bool AtEnd() const { return !hasLine_ || pos_ >= contentEnd_; }
     // Line (from 1) the next item comes from; after the end, the last line.
     int Line() const { return line_; }
     // Bytes not yet consumed; every item consumes at least one.
@@ -41,6 +42,7 @@ class ItemReader {
     std::size_t pos_ = 0;
     std::size_t lineEnd_ = 0;  // end of the current line's content (no CR LF)
     std::size_t nextLine_ = 0; // start of the following line
+    std::size_t contentEnd_ = 0; // just after the last byte that is not a blank or line break
     int line_ = 0;
     bool hasLine_ = false;
 };
