@@ -34,10 +34,19 @@ void DrawBackPoly(Scene& scene, int index) {
         return;
     const bool current = index == scene.sel.CurPoly;
     const auto& v = poly.Vtxs;
+    // Off-screen polygons are common when zoomed in: one look at the extent
+    // spares the per-vertex tests that would reject every edge and marker.
+    WorldExtent box;
+    if (!WorldExtentOf(v.data(), v.size(), box))
+        return;
+    ScreenExtent edges, markers;
+    const bool known = ScreenExtentOf(scene.view, box, 0.0f, 0.0f, edges) &&
+                       ScreenExtentOf(scene.view, box, scene.view.TwipsPerPixelX,
+                                      scene.view.TwipsPerPixelY, markers);
     if (scene.display.Filled) {
-        WorldFillPolygon(scene, v, poly.OutlineColor, PenCopy, LineSolid, poly.FillColor,
-                         current ? FillCross : FillSolid);
-    } else {
+        WorldFillPolygon(scene, v.data(), v.size(), poly.OutlineColor, PenCopy, LineSolid,
+                         poly.FillColor, current ? FillCross : FillSolid, &box);
+    } else if (!known || !NothingInside(scene.view, edges)) {
         const int style = current ? LineDot : LineSolid;
         for (size_t j = 1; j < v.size(); ++j)
             WorldLine(scene, ToF(v[j - 1]), ToF(v[j]), poly.FillColor, PenCopy, style);
@@ -47,6 +56,8 @@ void DrawBackPoly(Scene& scene, int index) {
     }
     // Vertex markers are outlines only, whatever fill an earlier call left.
     scene.surface.SetFillStyle(FillTransparent);
+    if (known && NothingInside(scene.view, markers))
+        return;
     for (const PointI& p : v)
         DrawVertexMarker(scene, p);
 }
@@ -62,6 +73,11 @@ void DrawBackPolyOutlines(Scene& scene) {
         if (!PolygonShown(poly, scene.view) || poly.Vtxs.empty())
             continue;
         const auto& v = poly.Vtxs;
+        WorldExtent box;
+        ScreenExtent e;
+        if (!WorldExtentOf(v.data(), v.size(), box) ||
+            (ScreenExtentOf(scene.view, box, 0.0f, 0.0f, e) && NothingInside(scene.view, e)))
+            continue;
         for (size_t j = 1; j < v.size(); ++j)
             WorldLine(scene, ToF(v[j - 1]), ToF(v[j]), poly.FillColor, PenCopy, LineDot);
         if (v.size() >= 2)

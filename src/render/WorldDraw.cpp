@@ -1,5 +1,8 @@
 #include "render/WorldDraw.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "model/SpaceGeometry.h"
 #include "view/ViewTransform.h"
 
@@ -72,10 +75,56 @@ void WorldArc(Scene& scene, float cx, float cy, float radius, Colour colour, flo
                           lineStyle);
 }
 
-void WorldFillPolygon(Scene& scene, const PointI* world, std::size_t count, Colour outline,
-                      int penMode, int lineStyle, Colour fill, int fillStyle) {
+bool WorldExtentOf(const PointI* world, std::size_t count, WorldExtent& out) {
     if (count == 0)
+        return false;
+    std::int32_t minX = world[0].x, maxX = minX, minY = world[0].y, maxY = minY;
+    for (std::size_t i = 1; i < count; ++i) {
+        minX = std::min(minX, world[i].x);
+        maxX = std::max(maxX, world[i].x);
+        minY = std::min(minY, world[i].y);
+        maxY = std::max(maxY, world[i].y);
+    }
+    out = {minX, minY, maxX, maxY};
+    return true;
+}
+
+bool ScreenExtentOf(const ViewState& view, const WorldExtent& box, float growX, float growY,
+                    ScreenExtent& out) {
+    if (!(view.Zoom > 0.0f) || !std::isfinite(view.Zoom))
+        return false;
+    out.minX = WorldToScreenX(view, static_cast<float>(box.minX) - growX);
+    out.maxX = WorldToScreenX(view, static_cast<float>(box.maxX) + growX);
+    out.minY = WorldToScreenY(view, static_cast<float>(box.minY) - growY);
+    out.maxY = WorldToScreenY(view, static_cast<float>(box.maxY) + growY);
+    return true;
+}
+
+bool NothingInside(const ViewState& view, const ScreenExtent& e) {
+    return e.maxX <= 0.0f || e.minX >= view.AreaWidth || e.maxY <= 0.0f ||
+           e.minY >= view.AreaHeight;
+}
+
+void WorldFillPolygon(Scene& scene, const PointI* world, std::size_t count, Colour outline,
+                      int penMode, int lineStyle, Colour fill, int fillStyle,
+                      const WorldExtent* extent) {
+    WorldExtent box;
+    if (extent)
+        box = *extent;
+    else if (!WorldExtentOf(world, count, box))
         return;
+    // Far enough beyond an edge that neither the fill nor a pen of any width
+    // in use reaches the surface.
+    constexpr float MarginPixels = 16.0f;
+    const Surface& surf = scene.surface;
+    ScreenExtent e;
+    if (ScreenExtentOf(scene.view, box, 0.0f, 0.0f, e)) {
+        const float mx = MarginPixels * surf.TwipsPerPixelX();
+        const float my = MarginPixels * surf.TwipsPerPixelY();
+        if (e.maxX < -mx || e.minX > surf.Width() + mx || e.maxY < -my ||
+            e.minY > surf.Height() + my)
+            return;
+    }
     // One buffer reused by every call: a redraw fills thousands of polygons.
     static thread_local std::vector<PointI> pixels;
     pixels.resize(count);

@@ -36,10 +36,38 @@ void WorldCircle(Scene& scene, float cx, float cy, float radius, Colour colour, 
 // Angles in degrees, counter-clockwise as seen on the screen.
 void WorldArc(Scene& scene, float cx, float cy, float radius, Colour colour, float startDeg,
               float endDeg, float aspect, int penMode, int lineStyle);
+// The smallest box holding whole-unit world points; false for an empty list.
+struct WorldExtent {
+    std::int32_t minX = 0;
+    std::int32_t minY = 0;
+    std::int32_t maxX = 0;
+    std::int32_t maxY = 0;
+};
+bool WorldExtentOf(const PointI* world, std::size_t count, WorldExtent& out);
+
+// Screen extent (twips) of a world box grown by (growX, growY) world units
+// on every side. Since the transform keeps the order of values for a finite
+// positive zoom, no point of the box lands outside it. False for a zoom for
+// which that does not hold.
+struct ScreenExtent {
+    float minX = 0.0f;
+    float minY = 0.0f;
+    float maxX = 0.0f;
+    float maxY = 0.0f;
+};
+bool ScreenExtentOf(const ViewState& view, const WorldExtent& box, float growX, float growY,
+                    ScreenExtent& out);
+// Whether no point of the extent lies strictly inside the drawing area, so
+// that no line or box between such points passes the visibility rule.
+bool NothingInside(const ViewState& view, const ScreenExtent& e);
+
 // Whole-unit world vertices, converted to pixels. Nothing is drawn for an
-// empty list.
+// empty list, nor for a polygon lying wholly beyond one edge of the surface
+// (it would leave every pixel as it is).
+// `extent`, when given, is WorldExtentOf the vertices.
 void WorldFillPolygon(Scene& scene, const PointI* world, std::size_t count, Colour outline,
-                      int penMode, int lineStyle, Colour fill, int fillStyle);
+                      int penMode, int lineStyle, Colour fill, int fillStyle,
+                      const WorldExtent* extent = nullptr);
 void WorldFillPolygon(Scene& scene, const std::vector<PointI>& world, Colour outline, int penMode,
                       int lineStyle, Colour fill, int fillStyle);
 
