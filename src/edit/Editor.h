@@ -140,6 +140,8 @@ class Editor {
     void SetPrimarySpace();
     // Selects entry `index` of the symbol list as if the author had.
     void PickSymbolEntry(int index);
+    // Draws the current space again where it stands, without a full redraw.
+    void RedrawCurrentSpace();
 
     // ---- mirrors of widget state the editor's own decisions depend on
     void EnableButton(const std::string& key, bool enabled);

@@ -6,6 +6,9 @@
 
 #include "edit/Editor.h"
 #include "edit/Messages.h"
+#include "render/Colours.h"
+#include "render/Overlays.h"
+#include "render/SpaceDraw.h"
 
 namespace td {
 
@@ -103,7 +106,23 @@ void Editor::PickSymbolEntry(int index) {
                 }
     }
     current->Symbol = static_cast<std::int16_t>(code);
-    RefreshView();
+    RedrawCurrentSpace();
+}
+
+void Editor::RedrawCurrentSpace() {
+    if (!AreaVisible || !track.Find(sel.CurLane, sel.CurSpace))
+        return;
+    // The body is painted over whatever exclusive-or marks lie on it. The
+    // highlight and the world origin are taken off first and put back after,
+    // so that the next toggle of either still erases it completely.
+    Scene scene = MakeScene();
+    DrawCurrentSpaceHighlight(scene);
+    DrawWorldCOR(scene);
+    Colour outline = Col::Black;
+    DrawSpace(scene, sel.CurLane, sel.CurSpace, outline, PenCopy, LineSolid);
+    DrawSpaceOverlays(scene, sel.CurLane, sel.CurSpace);
+    DrawWorldCOR(scene);
+    DrawCurrentSpaceHighlight(scene);
 }
 
 } // namespace td

@@ -1,5 +1,7 @@
 #include "EditorFixture.h"
 
+#include <algorithm>
+
 namespace td::test {
 namespace {
 
@@ -34,6 +36,49 @@ TEST_F(PropertyPanelTest, PositionBox_TakesTheLeadingNumberOfEachKeystroke) {
     EXPECT_FLOAT_EQ(pos, 0.0f);
     Type("3e1z");
     EXPECT_FLOAT_EQ(pos, 30.0f);
+}
+
+TEST_F(PropertyPanelTest, ChosenSymbol_RedrawsOnlyTheCurrentSpaceAndKeepsXorMarksBalanced) {
+    StartWithNewTrack();
+    const int redraws = editor.RefreshCount;
+    surface.Reset();
+    Choose("SpacePropCombo", 1); // "Arrow, single, heavy"
+    EXPECT_EQ(editor.track.Lanes[2].Spaces[0].Symbol, Sym::ArrowHeavy);
+    EXPECT_EQ(editor.RefreshCount, redraws);
+    EXPECT_EQ(surface.Count(Op::Clear), 0u);
+
+    // One body, in copy mode; every exclusive-or mark over it is taken off
+    // before and put back after, the very same calls on both sides.
+    size_t body = surface.calls.size();
+    for (size_t i = 0; i < surface.calls.size(); ++i)
+        if (surface.calls[i].op == Op::Polygon) {
+            ASSERT_EQ(body, surface.calls.size()) << "a second body at call " << i;
+            body = i;
+        }
+    ASSERT_LT(body, surface.calls.size());
+    EXPECT_EQ(surface.calls[body].penMode, PenCopy);
+    auto xorCalls = [&](size_t from, size_t to) {
+        std::vector<std::vector<float>> v;
+        for (size_t i = from; i < to; ++i)
+            if (surface.calls[i].IsDrawing() && surface.calls[i].penMode == PenXor)
+                v.push_back(surface.calls[i].v);
+        std::sort(v.begin(), v.end());
+        return v;
+    };
+    const auto before = xorCalls(0, body);
+    // The dotted outline of the highlight lies on the body's own edges.
+    EXPECT_EQ(std::count_if(surface.calls.begin(), surface.calls.begin() + static_cast<long>(body),
+                            [](const Call& c) {
+                                return c.penMode == PenXor && c.lineStyle == LineDot;
+                            }),
+              4);
+    EXPECT_EQ(before, xorCalls(body, surface.calls.size()));
+
+    // A pending space takes the choice only when it is added: nothing drawn.
+    Select(2, 1);
+    surface.Reset();
+    Choose("SpacePropCombo", 2);
+    EXPECT_TRUE(surface.calls.empty());
 }
 
 TEST_F(PropertyPanelTest, PositionBox_IgnoresLastAndPendingSpace) {
