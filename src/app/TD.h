@@ -79,6 +79,7 @@ class TD : public QMainWindow, public Host {
                                           const std::string& startPath) override;
     std::optional<Colour> ColorDialog(Colour initial) override;
     void SetPanelText(const std::string& key, const std::string& text) override;
+    char DecimalSeparator() override;
     void SetButtonEnabled(const std::string& key, bool enabled) override;
     void SetButtonVisible(const std::string& key, bool visible) override;
     void SetButtonPressed(const std::string& key, bool pressed) override;

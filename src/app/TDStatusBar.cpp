@@ -4,6 +4,7 @@
 #include <QStatusBar>
 
 #include <QFontMetrics>
+#include <QLocale>
 
 #include <map>
 
@@ -56,6 +57,18 @@ QLabel* TD::Panel(const std::string& key) const {
 void TD::SetPanelText(const std::string& key, const std::string& text) {
     if (QLabel* label = Panel(key))
         label->setText(FromHostText(text));
+}
+
+} // namespace td
+
+namespace td {
+
+char TD::DecimalSeparator() {
+    // A separator outside Latin-1 cannot travel in a host text.
+    const QString point = QLocale().decimalPoint();
+    if (point.size() == 1 && point.at(0).unicode() < 0x100)
+        return static_cast<char>(point.at(0).unicode());
+    return '.';
 }
 
 } // namespace td

@@ -36,6 +36,8 @@ class Host {
 
     // Status bar panels by key.
     virtual void SetPanelText(const std::string& key, const std::string& text) = 0;
+    // The decimal separator of the author's locale (one Latin-1 character).
+    virtual char DecimalSeparator() = 0;
 
     // Toolbar buttons by key (main and polygon toolbar).
     virtual void SetButtonEnabled(const std::string& key, bool enabled) = 0;

@@ -1,6 +1,7 @@
 // The working copy of the current space, the property panel, the status bar
 // and the enabled state of the toolbars.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -22,6 +23,10 @@ std::string TwoDecimals(float value) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.2f", hundredths / 100.0);
     return buf;
+}
+
+int FloorHalf(int value) {
+    return value >= 0 ? value / 2 : -((1 - value) / 2);
 }
 
 // Host texts are single-byte Latin-1; 176 is the degree sign.
@@ -84,7 +89,9 @@ void Editor::UpdateSpacePanels() {
     host.SetPanelText("SpaceX", "X:" + TwoDecimals(sel.WorkPts[0].x));
     host.SetPanelText("SpaceY", "Y:" + TwoDecimals(sel.WorkPts[0].y));
     host.SetPanelText("CurrRot", "Ang:" + std::to_string(sel.WorkRotation) + DegreeSign);
-    host.SetPanelText("CurrScl", "Length:" + FloatShortestText(sel.WorkScale));
+    std::string scale = FloatShortestText(sel.WorkScale);
+    std::replace(scale.begin(), scale.end(), '.', host.DecimalSeparator());
+    host.SetPanelText("CurrScl", "Length:" + scale);
     const Space* space = track.Find(sel.CurLane, sel.CurSpace);
     if (!space)
         return;
@@ -93,7 +100,7 @@ void Editor::UpdateSpacePanels() {
     if (space->Segment % 2 == 0)
         host.SetPanelText("Corner", "Corner: N/A");
     else
-        host.SetPanelText("Corner", "Corner:" + std::to_string(space->Segment / 2 + 1));
+        host.SetPanelText("Corner", "Corner:" + std::to_string(FloorHalf(space->Segment) + 1));
 }
 
 void Editor::UpdateToolbarState() {

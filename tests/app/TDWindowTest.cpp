@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -405,6 +406,12 @@ TEST_F(TDWindowTest, HostCallsReachTheirWidgets) {
     EXPECT_EQ(w->drawArea()->cursor().shape(), Qt::SizeVerCursor);
     w->SetPointer("RotateSpace");
     EXPECT_EQ(w->drawArea()->cursor().shape(), Qt::BitmapCursor);
+    const QLocale locale;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(w->DecimalSeparator(), ',');
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(w->DecimalSeparator(), '.');
+    QLocale::setDefault(locale);
 
     // Unknown names and out-of-range entries are ignored.
     w->SetButtonEnabled("NoSuchButton", false);

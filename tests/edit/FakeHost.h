@@ -47,6 +47,7 @@ class FakeHost : public Host {
     std::string title;
     std::vector<std::string> recent; // most recent first, as the shell keeps it
     std::string tracksFolder = "/nonexistent/Tracks";
+    char decimalSeparator = '.';
     int trackInfoShown = 0;
     int cornerPropertiesShown = 0;
     int timerStarts = 0;
@@ -86,6 +87,7 @@ class FakeHost : public Host {
         panels[key] = text;
         log.push_back("Panel " + key + "=" + text);
     }
+    char DecimalSeparator() override { return decimalSeparator; }
     void SetButtonEnabled(const std::string& key, bool on) override { buttonEnabled[key] = on; }
     void SetButtonVisible(const std::string& key, bool on) override { buttonVisible[key] = on; }
     void SetButtonPressed(const std::string& key, bool on) override {

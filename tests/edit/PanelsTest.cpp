@@ -22,6 +22,11 @@ TEST_F(PanelsTest, SpacePanels_FormatCoordinatesAngleAndLength) {
     editor.UpdateSpacePanels();
     EXPECT_EQ(host.panels["SpaceX"], "X:0.13");
     EXPECT_EQ(host.panels["SpaceY"], "Y:0.00");
+
+    // The length is written the way the author's locale writes numbers.
+    host.decimalSeparator = ',';
+    editor.UpdateSpacePanels();
+    EXPECT_EQ(host.panels["CurrScl"], "Length:1,1");
 }
 
 TEST_F(PanelsTest, CornerPanel_NumbersOddSegmentsOnly) {
@@ -37,6 +42,10 @@ TEST_F(PanelsTest, CornerPanel_NumbersOddSegmentsOnly) {
     s.Segment = 4;
     editor.UpdateSpacePanels();
     EXPECT_EQ(host.panels["Corner"], "Corner: N/A");
+    // Halving rounds down, also below zero.
+    s.Segment = -1;
+    editor.UpdateSpacePanels();
+    EXPECT_EQ(host.panels["Corner"], "Corner:0");
 }
 
 TEST_F(PanelsTest, PendingSpace_KeepsSegmentPanelAndDisablesDeleteAndReset) {
