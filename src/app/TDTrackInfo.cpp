@@ -7,10 +7,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <limits>
+#include <cmath>
 
 #include "model/Track.h"
 #include "model/TrackStats.h"
@@ -54,6 +55,12 @@ std::string ToFileText(const QString& text) {
 
 QString FromFileText(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A number as the weather captions write it: no trailing zeros, no
+// exponent below fifteen digits.
+QString NumberText(double value) {
+    return QString::number(value, 'g', 15);
 }
 
 QString OptionalText(const std::optional<int>& value) {
@@ -248,28 +255,45 @@ bool TDTrackInfo::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-long long TDTrackInfo::LeadingNumber(const QString& text) {
-    constexpr long long limit = std::numeric_limits<long long>::max() / 10 - 1;
+double TDTrackInfo::LeadingNumber(const QString& text) {
     int i = 0;
     while (i < text.size() && text.at(i).isSpace())
         ++i;
-    bool negative = false;
-    if (i < text.size() && (text.at(i) == '-' || text.at(i) == '+')) {
-        negative = text.at(i) == '-';
+    const int start = i;
+    if (i < text.size() && (text.at(i) == '-' || text.at(i) == '+'))
         ++i;
+    auto digits = [&](int& k) {
+        const int from = k;
+        while (k < text.size() && text.at(k) >= '0' && text.at(k) <= '9')
+            ++k;
+        return k > from;
+    };
+    bool any = digits(i);
+    if (i < text.size() && text.at(i) == '.') {
+        ++i;
+        any = digits(i) || any;
     }
-    long long value = 0;
-    for (; i < text.size() && text.at(i) >= '0' && text.at(i) <= '9'; ++i)
-        value = value >= limit ? limit : value * 10 + (text.at(i).unicode() - '0');
-    return negative ? -value : value;
+    if (!any)
+        return 0.0;
+    if (i < text.size() && (text.at(i) == 'e' || text.at(i) == 'E')) {
+        int k = i + 1;
+        if (k < text.size() && (text.at(k) == '-' || text.at(k) == '+'))
+            ++k;
+        if (digits(k))
+            i = k;
+    }
+    bool ok = false;
+    const double value = QLocale::c().toDouble(text.mid(start, i - start), &ok);
+    // A number too large for a double counts as no number.
+    return ok && std::isfinite(value) ? value : 0.0;
 }
 
 QString TDTrackInfo::ChangeableCaption(const QString& rainyText) {
-    return QString::number(LeadingNumber(rainyText) + 1) + " - ";
+    return NumberText(LeadingNumber(rainyText) + 1) + " - ";
 }
 
 QString TDTrackInfo::SunnyCaption(const QString& changeableText) {
-    return QString::number(LeadingNumber(changeableText) + 1) + " - 20";
+    return NumberText(LeadingNumber(changeableText) + 1) + " - 20";
 }
 
 } // namespace td

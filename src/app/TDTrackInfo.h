@@ -31,10 +31,10 @@ class TDTrackInfo : public QDialog {
     // and statistics as the dialog would show them.
     void Refresh();
 
-    // The leading whole number of a weather box's text; an empty or
-    // non-numeric text counts as 0. Leading blanks are skipped and huge
-    // numbers saturate instead of overflowing.
-    static long long LeadingNumber(const QString& text);
+    // The number a weather box's text starts with (leading blanks skipped,
+    // read up to the first character that cannot continue it); an empty or
+    // non-numeric text counts as 0.
+    static double LeadingNumber(const QString& text);
     // Caption of the "Changeable" row for the "Rainy" box's text ("8 - ").
     static QString ChangeableCaption(const QString& rainyText);
     // Caption of the "Sunny" row for the "Changeable" box's text ("13 - 20").

@@ -89,8 +89,11 @@ TEST_F(TrackInfoDialog, WeatherCaptionsFollowTheLeadingNumberOfTheBoxes) {
     EXPECT_EQ(TDTrackInfo::ChangeableCaption(""), "1 - ");
     EXPECT_EQ(TDTrackInfo::ChangeableCaption("  9 dry"), "10 - ");
     EXPECT_EQ(TDTrackInfo::SunnyCaption("-3"), "-2 - 20");
+    EXPECT_EQ(TDTrackInfo::ChangeableCaption("7.5"), "8.5 - ");
+    EXPECT_EQ(TDTrackInfo::SunnyCaption("1.5.2"), "2.5 - 20");
     // A long run of digits must neither overflow nor wrap to a negative number.
     EXPECT_GT(TDTrackInfo::LeadingNumber("99999999999999999999999999"), 0);
+    EXPECT_EQ(TDTrackInfo::ChangeableCaption("1e999"), "1 - ");
 }
 
 TEST_F(TrackInfoDialog, TypingIntoTheWeatherBoxesUpdatesTheRowBelow) {
