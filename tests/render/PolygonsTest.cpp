@@ -140,10 +140,10 @@ TEST_F(PolygonsTest, PolygonBeingBuiltIsOpenUntilFinished) {
 
 TEST_F(PolygonsTest, OnlyPolygonsWhollyBeyondOneEdgeAreSkipped) {
     // The area spans world x -4500..4500 and y -3000..3000.
-    Add(0, {{5000, 0}, {5100, 0}, {5100, 100}}, 0x000001);         // beyond the right edge
-    Add(0, {{-9000, -9000}, {9000, -9000}, {0, 9000}}, 0x000002);  // around the whole area
-    Add(0, {{-4505, 0}, {-4600, 50}, {-4600, -50}}, 0x000003);      // its marker reaches in
-    Add(0, {{-100, -3400}, {100, -3400}, {0, -3300}}, 0x000004);    // beyond the top edge
+    Add(0, {{5000, 0}, {5100, 0}, {5100, 100}}, 0x000001);        // beyond the right edge
+    Add(0, {{-9000, -9000}, {9000, -9000}, {0, 9000}}, 0x000002); // around the whole area
+    Add(0, {{-4505, 0}, {-4600, 50}, {-4600, -50}}, 0x000003);    // its marker reaches in
+    Add(0, {{-100, -3400}, {100, -3400}, {0, -3300}}, 0x000004);  // beyond the top edge
     Draw();
     const auto polys = surface.Of(Op::Polygon);
     ASSERT_EQ(polys.size(), 2u);
