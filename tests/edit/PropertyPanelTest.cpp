@@ -67,11 +67,10 @@ TEST_F(PropertyPanelTest, ChosenSymbol_RedrawsOnlyTheCurrentSpaceAndKeepsXorMark
     };
     const auto before = xorCalls(0, body);
     // The dotted outline of the highlight lies on the body's own edges.
-    EXPECT_EQ(std::count_if(surface.calls.begin(), surface.calls.begin() + static_cast<long>(body),
-                            [](const Call& c) {
-                                return c.penMode == PenXor && c.lineStyle == LineDot;
-                            }),
-              4);
+    EXPECT_EQ(
+        std::count_if(surface.calls.begin(), surface.calls.begin() + static_cast<long>(body),
+                      [](const Call& c) { return c.penMode == PenXor && c.lineStyle == LineDot; }),
+        4);
     EXPECT_EQ(before, xorCalls(body, surface.calls.size()));
 
     // A pending space takes the choice only when it is added: nothing drawn.
