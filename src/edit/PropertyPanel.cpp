@@ -112,17 +112,23 @@ void Editor::PickSymbolEntry(int index) {
 void Editor::RedrawCurrentSpace() {
     if (!AreaVisible || !track.Find(sel.CurLane, sel.CurSpace))
         return;
-    // The body is painted over whatever exclusive-or marks lie on it. The
-    // highlight and the world origin are taken off first and put back after,
-    // so that the next toggle of either still erases it completely.
+    // The body is painted over whatever exclusive-or marks lie on it: the
+    // corner flags, the highlight and the world origin are taken off first
+    // and put back after, so that the next toggle of any of them still
+    // erases it completely.
     Scene scene = MakeScene();
-    DrawCurrentSpaceHighlight(scene);
-    DrawWorldCOR(scene);
+    auto toggleXorLayers = [&] {
+        if (display.DrawFlags && sel.CurCorner >= 0)
+            for (const Corner& c : track.Corners)
+                DrawCornerFlag(scene, c, Col::White, PenXor, LineSolid);
+        DrawCurrentSpaceHighlight(scene);
+        DrawWorldCOR(scene);
+    };
+    toggleXorLayers();
     Colour outline = Col::Black;
     DrawSpace(scene, sel.CurLane, sel.CurSpace, outline, PenCopy, LineSolid);
     DrawSpaceOverlays(scene, sel.CurLane, sel.CurSpace);
-    DrawWorldCOR(scene);
-    DrawCurrentSpaceHighlight(scene);
+    toggleXorLayers();
 }
 
 } // namespace td

@@ -40,6 +40,11 @@ TEST_F(PropertyPanelTest, PositionBox_TakesTheLeadingNumberOfEachKeystroke) {
 
 TEST_F(PropertyPanelTest, ChosenSymbol_RedrawsOnlyTheCurrentSpaceAndKeepsXorMarksBalanced) {
     StartWithNewTrack();
+    // A corner flag standing on the current space.
+    Corner flag;
+    flag.Vtx = {PointF{0.0f, 0.0f}, PointF{0.0f, -80.0f}, PointF{40.0f, -60.0f}};
+    editor.track.Corners.push_back(flag);
+    editor.sel.CurCorner = 0;
     const int redraws = editor.RefreshCount;
     surface.Reset();
     Choose("SpacePropCombo", 1); // "Arrow, single, heavy"
@@ -66,11 +71,17 @@ TEST_F(PropertyPanelTest, ChosenSymbol_RedrawsOnlyTheCurrentSpaceAndKeepsXorMark
         return v;
     };
     const auto before = xorCalls(0, body);
-    // The dotted outline of the highlight lies on the body's own edges.
-    EXPECT_EQ(
-        std::count_if(surface.calls.begin(), surface.calls.begin() + static_cast<long>(body),
-                      [](const Call& c) { return c.penMode == PenXor && c.lineStyle == LineDot; }),
-        4);
+    // The dotted outline of the highlight lies on the body's own edges, the
+    // flag (white, solid) stands on it.
+    auto whiteXorBefore = [&](int lineStyle) {
+        return std::count_if(surface.calls.begin(), surface.calls.begin() + static_cast<long>(body),
+                             [&](const Call& c) {
+                                 return c.penMode == PenXor && c.colour == 0xFFFFFF &&
+                                        c.lineStyle == lineStyle;
+                             });
+    };
+    EXPECT_EQ(whiteXorBefore(LineDot), 4);
+    EXPECT_GT(whiteXorBefore(LineSolid), 0);
     EXPECT_EQ(before, xorCalls(body, surface.calls.size()));
 
     // A pending space takes the choice only when it is added: nothing drawn.
