@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
-#include <QSignalBlocker>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -147,7 +146,8 @@ void TD::SetButtonPressed(const std::string& key, bool pressed) {
     QAction* a = ButtonAction(key);
     if (!a || !a->isCheckable())
         return;
-    const QSignalBlocker block(a);
+    // Checking emits no triggered(), so this is no command; the group's own
+    // exclusion releases the button that was pressed before.
     a->setChecked(pressed);
 }
 

@@ -64,6 +64,7 @@ void Editor::Startup(const EditorSettings& settings, const std::string& commandL
     view.DetailLevel = 2;
     view.CurrentGrid = GridMedium;
     GridKey = "GridMedium";
+    host.SetButtonPressed(GridKey, true);
 
     std::string path = commandLine;
     if (!path.empty() && path.front() == '"') {

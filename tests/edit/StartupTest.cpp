@@ -11,6 +11,7 @@ TEST_F(StartupTest, FirstStart_DefaultsApplyAndNoTrackExists) {
     Start();
     EXPECT_EQ(editor.EditMode, "TranslateView");
     EXPECT_TRUE(host.Pressed("TranslateView"));
+    EXPECT_TRUE(host.Pressed("GridMedium"));
     EXPECT_EQ(host.panels["Mode"], "Translate View");
     EXPECT_FLOAT_EQ(editor.view.Zoom, 2.5f);
     for (const char* item : {"MnuDrawAdjacent", "MnuDrawFlags", "MnuDrawNext", "MnuDrawSpaceCOR",
