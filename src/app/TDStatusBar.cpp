@@ -19,10 +19,10 @@ namespace {
 // wide, which an 800 pixel window still holds, and shares what is left.
 QString TypicalText(const std::string& key) {
     static const std::map<std::string, const char*> texts = {
-        {"Mode", "Translate Space"},   {"Grid", "Medium Grid"},    {"Zoom", "Zoom Level:2.25"},
-        {"CurrLane", "Lane 2, Right"}, {"CurrSpace", "Space 99"},  {"SpaceX", "X:-1234.00"},
-        {"SpaceY", "Y:-1234.00"},      {"CurrRot", "Ang:359\xb0"}, {"CurrScl", "Length:0.947"},
-        {"Segment", "Segment:12"},     {"Corner", "Corner: N/A"}};
+        {"Mode", "Translate Space"},       {"Grid", "Medium Grid"},    {"Zoom", "Zoom Level:2.25"},
+        {"CurrLane", "Lane 2, Mid-Right"}, {"CurrSpace", "Space 99"},  {"SpaceX", "X:-1234.00"},
+        {"SpaceY", "Y:-1234.00"},          {"CurrRot", "Ang:359\xb0"}, {"CurrScl", "Length:1.25"},
+        {"Segment", "Segment:12"},         {"Corner", "Corner: N/A"}};
     const auto it = texts.find(key);
     return QString::fromLatin1(it == texts.end() ? "Panel" : it->second);
 }
@@ -41,8 +41,8 @@ void TD::BuildStatusBar() {
         label->setObjectName(QString::fromLatin1(def.key.c_str()));
         label->setToolTip(QString::fromLatin1(def.tooltip.c_str()));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setContentsMargins(2, 0, 2, 0);
-        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(TypicalText(def.key)) + 8);
+        label->setContentsMargins(1, 0, 1, 0);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(TypicalText(def.key)) + 6);
         label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         bar->addPermanentWidget(label, 1);
         panels_[def.key] = label;
