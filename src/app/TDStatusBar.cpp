@@ -21,7 +21,7 @@ QString TypicalText(const std::string& key) {
     static const std::map<std::string, const char*> texts = {
         {"Mode", "Translate Space"},       {"Grid", "Medium Grid"},    {"Zoom", "Zoom Level:2.25"},
         {"CurrLane", "Lane 2, Mid-Right"}, {"CurrSpace", "Space 99"},  {"SpaceX", "X:-1234.00"},
-        {"SpaceY", "Y:-1234.00"},          {"CurrRot", "Ang:359\xb0"}, {"CurrScl", "Length:1.25"},
+        {"SpaceY", "Y:-1234.00"},          {"CurrRot", "Ang:359\xb0"}, {"CurrScl", "Length:0.947"},
         {"Segment", "Segment:12"},         {"Corner", "Corner: N/A"}};
     const auto it = texts.find(key);
     return QString::fromLatin1(it == texts.end() ? "Panel" : it->second);
