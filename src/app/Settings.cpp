@@ -1,5 +1,7 @@
 #include "Settings.h"
 
+#include "edit/DisplayItems.h"
+
 #include <QLocale>
 
 #include <charconv>
@@ -111,26 +113,17 @@ EditorSettings ReadEditorSettings(QSettings& store) {
     EditorSettings s;
     s.Mode = ReadTextSetting(store, "Mode", QString::fromLatin1(s.Mode.c_str())).toStdString();
     s.Zoom = ReadFloatSetting(store, "Zoom", s.Zoom);
-    s.DrawAdjacent = ReadBoolSetting(store, "DrawAdjacent", s.DrawAdjacent);
-    s.DrawFlags = ReadBoolSetting(store, "DrawFlags", s.DrawFlags);
-    s.DrawNext = ReadBoolSetting(store, "DrawNext", s.DrawNext);
-    s.DrawSpaceCOR = ReadBoolSetting(store, "DrawSpaceCOR", s.DrawSpaceCOR);
-    s.DrawSymbol = ReadBoolSetting(store, "DrawSymbol", s.DrawSymbol);
-    s.DrawTrackVector = ReadBoolSetting(store, "DrawTrackVector", s.DrawTrackVector);
-    s.DrawWorldCOR = ReadBoolSetting(store, "DrawWorldCOR", s.DrawWorldCOR);
+    for (const DisplayItem& item : DisplayItems)
+        s.*item.setting =
+            ReadBoolSetting(store, QString::fromLatin1(item.settingsKey), s.*item.setting);
     return s;
 }
 
 void WriteEditorSettings(QSettings& store, const EditorSettings& s) {
     WriteTextSetting(store, "Mode", QString::fromLatin1(s.Mode.c_str()));
     WriteFloatSetting(store, "Zoom", s.Zoom);
-    WriteBoolSetting(store, "DrawAdjacent", s.DrawAdjacent);
-    WriteBoolSetting(store, "DrawFlags", s.DrawFlags);
-    WriteBoolSetting(store, "DrawNext", s.DrawNext);
-    WriteBoolSetting(store, "DrawSpaceCOR", s.DrawSpaceCOR);
-    WriteBoolSetting(store, "DrawSymbol", s.DrawSymbol);
-    WriteBoolSetting(store, "DrawTrackVector", s.DrawTrackVector);
-    WriteBoolSetting(store, "DrawWorldCOR", s.DrawWorldCOR);
+    for (const DisplayItem& item : DisplayItems)
+        WriteBoolSetting(store, QString::fromLatin1(item.settingsKey), s.*item.setting);
 }
 
 WindowPlacement ReadWindowPlacement(QSettings& store, int screenWidth, int screenHeight) {

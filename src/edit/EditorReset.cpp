@@ -1,6 +1,7 @@
 // Start-up, new tracks and the editor reset that follows every new track and
 // every load.
 
+#include "edit/DisplayItems.h"
 #include "edit/Editor.h"
 #include "edit/UiDefs.h"
 #include "model/Templates.h"
@@ -36,22 +37,11 @@ void Editor::Startup(const EditorSettings& settings, const std::string& commandL
     view.Zoom = std::isfinite(settings.Zoom) && settings.Zoom > 0.0f ? settings.Zoom
                                                                      : EditorSettings{}.Zoom;
 
-    const std::pair<const char*, bool> checks[] = {{"MnuDrawAdjacent", settings.DrawAdjacent},
-                                                   {"MnuDrawFlags", settings.DrawFlags},
-                                                   {"MnuDrawNext", settings.DrawNext},
-                                                   {"MnuDrawSpaceCOR", settings.DrawSpaceCOR},
-                                                   {"MnuDrawSymbol", settings.DrawSymbol},
-                                                   {"MnuDrawTrackVector", settings.DrawTrackVector},
-                                                   {"MnuDrawWorldCOR", settings.DrawWorldCOR}};
-    for (const auto& [name, on] : checks)
-        host.SetMenuChecked(name, on);
-    display.DrawAdjacent = settings.DrawAdjacent;
-    display.DrawFlags = settings.DrawFlags;
-    display.DrawNext = settings.DrawNext;
-    display.DrawSpaceCOR = settings.DrawSpaceCOR;
-    display.DrawSymbol = settings.DrawSymbol;
-    display.DrawTrackVector = settings.DrawTrackVector;
-    display.DrawWorldCOR = settings.DrawWorldCOR;
+    for (const DisplayItem& item : DisplayItems) {
+        const bool on = settings.*item.setting;
+        host.SetMenuChecked(item.menuName, on);
+        display.*item.option = on;
+    }
     // The caption names the mode a click switches to; polygons start filled.
     display.Filled = true;
     host.SetMenuCaption("MnuDrawFullDetail", CaptionDrawWireframe);
@@ -78,13 +68,8 @@ EditorSettings Editor::CurrentSettings() const {
     EditorSettings s;
     s.Mode = EditMode;
     s.Zoom = view.Zoom;
-    s.DrawAdjacent = display.DrawAdjacent;
-    s.DrawFlags = display.DrawFlags;
-    s.DrawNext = display.DrawNext;
-    s.DrawSpaceCOR = display.DrawSpaceCOR;
-    s.DrawSymbol = display.DrawSymbol;
-    s.DrawTrackVector = display.DrawTrackVector;
-    s.DrawWorldCOR = display.DrawWorldCOR;
+    for (const DisplayItem& item : DisplayItems)
+        s.*item.setting = display.*item.option;
     return s;
 }
 

@@ -1,5 +1,6 @@
 // Modes, grids, the "&Options" menu and the small view commands.
 
+#include "edit/DisplayItems.h"
 #include "edit/Editor.h"
 #include "edit/UiDefs.h"
 #include "view/ViewOps.h"
@@ -33,20 +34,9 @@ void Editor::SelectGridButton(const std::string& key) {
 
 void Editor::ToggleDisplayOption(const std::string& menuName) {
     bool* option = nullptr;
-    if (menuName == "MnuDrawWorldCOR")
-        option = &display.DrawWorldCOR;
-    else if (menuName == "MnuDrawSpaceCOR")
-        option = &display.DrawSpaceCOR;
-    else if (menuName == "MnuDrawTrackVector")
-        option = &display.DrawTrackVector;
-    else if (menuName == "MnuDrawNext")
-        option = &display.DrawNext;
-    else if (menuName == "MnuDrawAdjacent")
-        option = &display.DrawAdjacent;
-    else if (menuName == "MnuDrawSymbol")
-        option = &display.DrawSymbol;
-    else if (menuName == "MnuDrawFlags")
-        option = &display.DrawFlags;
+    for (const DisplayItem& item : DisplayItems)
+        if (menuName == item.menuName)
+            option = &(display.*item.option);
     if (!option)
         return;
 
