@@ -59,20 +59,9 @@ class TrackParser {
         if (!items_.ReadToken(token))
             return Stop(std::string("the file ends inside ") + what);
         std::int64_t v = 0;
-        switch (ParseInteger(token, lo, hi, v)) {
-        case NumberParse::Ok:
-            out = v;
-            return true;
-        case NumberParse::NotANumber:
-            // Text where a number belongs counts as 0, as the game reads it.
-            out = 0;
-            return true;
-        case NumberParse::TooLarge:
-            break;
-        }
-        Stop(std::string("a number too large for its field in ") + what);
-        result_.line = line;
-        return false;
+        const NumberParse parsed = ParseInteger(token, lo, hi, v);
+        out = parsed == NumberParse::Ok ? v : 0;
+        return Settle(parsed, line, what);
     }
 
     bool Int16(std::int16_t& out, const char* what) {
@@ -104,15 +93,18 @@ class TrackParser {
         std::string_view token;
         if (!items_.ReadToken(token))
             return Stop(std::string("the file ends inside ") + what);
-        switch (ParseSingle(token, out)) {
-        case NumberParse::Ok:
-            return true;
-        case NumberParse::NotANumber:
+        const NumberParse parsed = ParseSingle(token, out);
+        if (parsed != NumberParse::Ok)
             out = 0.0f;
+        return Settle(parsed, line, what);
+    }
+
+    // Text where a number belongs counts as 0, as the game reads it, and
+    // reading goes on; a number too large for its field stops reading at the
+    // line where that number began.
+    bool Settle(NumberParse parsed, int line, const char* what) {
+        if (parsed != NumberParse::TooLarge)
             return true;
-        case NumberParse::TooLarge:
-            break;
-        }
         Stop(std::string("a number too large for its field in ") + what);
         result_.line = line;
         return false;
