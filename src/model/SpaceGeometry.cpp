@@ -57,4 +57,16 @@ bool PointInQuad(float px, float py, float x1, float y1, float x2, float y2, flo
            TriangleArea(x3, y3, x4, y4, px, py) > 0 && TriangleArea(x4, y4, x1, y1, px, py) > 0;
 }
 
+bool LaneIsClosed(const Lane& lane) {
+    const auto& sp = lane.Spaces;
+    if (sp.size() < 3)
+        return false;
+    const Space& first = sp.front();
+    const Space& last = sp.back();
+    auto near = [](PointF a, PointF b) {
+        return std::fabs(a.x - b.x) <= ClosingReach && std::fabs(a.y - b.y) <= ClosingReach;
+    };
+    return near(last.Pt[2], first.Pt[1]) && near(last.Pt[3], first.Pt[4]);
+}
+
 } // namespace td

@@ -28,4 +28,10 @@ double TriangleArea(float xa, float ya, float xb, float yb, float xc, float yc);
 bool PointInQuad(float px, float py, float x1, float y1, float x2, float y2, float x3, float y3,
                  float x4, float y4);
 
+// A lane is a closed circuit when it has at least three spaces and the
+// front end of its last space lies within ClosingReach (on both axes) of the
+// rear end of its first space.
+constexpr float ClosingReach = 2.0f * SpaceHalfLength;
+bool LaneIsClosed(const Lane& lane);
+
 } // namespace td

@@ -44,18 +44,6 @@ Colour SpaceOutlineColour(int symbol, Colour given) {
     return given;
 }
 
-bool LaneIsClosed(const Lane& lane) {
-    const auto& sp = lane.Spaces;
-    if (sp.size() < 3)
-        return false;
-    const Space& first = sp.front();
-    const Space& last = sp.back();
-    auto near = [](PointF a, PointF b) {
-        return std::fabs(a.x - b.x) <= ClosingReach && std::fabs(a.y - b.y) <= ClosingReach;
-    };
-    return near(last.Pt[2], first.Pt[1]) && near(last.Pt[3], first.Pt[4]);
-}
-
 bool CornersJoined(PointF a, PointF b) {
     return std::fabs(a.x - b.x) <= 2.0f && std::fabs(a.y - b.y) <= 2.0f;
 }

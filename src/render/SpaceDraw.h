@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "model/SpaceGeometry.h"
 #include "render/Scene.h"
 
 namespace td {
@@ -17,12 +18,6 @@ Colour SpaceFillColour(int symbol);
 Colour SpaceOutlineColour(int symbol, Colour given);
 // Colour of team 1..10 (garage fill); 0 for any other number.
 Colour TeamColour(int team);
-
-// A lane is a closed circuit when it has at least three spaces and the
-// front end of its last space lies within ClosingReach (on both axes) of the
-// rear end of its first space.
-constexpr float ClosingReach = 2.0f * SpaceHalfLength;
-bool LaneIsClosed(const Lane& lane);
 
 // Two corners are joined when both coordinates differ by at most 2 units.
 bool CornersJoined(PointF a, PointF b);
