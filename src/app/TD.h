@@ -17,6 +17,7 @@
 #include "edit/Editor.h"
 #include "edit/Host.h"
 #include "edit/UiDefs.h"
+#include "TDCheckTrack.h"
 #include "render/qt/QImageSurface.h"
 
 class QAction;
@@ -96,6 +97,7 @@ class TD : public QMainWindow, public Host {
     void SetWindowTitle(const std::string& title) override;
     void ShowCornerProperties() override;
     void ShowTrackInfo() override;
+    void ShowTrackCheck(const std::vector<TrackProblem>& problems) override;
     std::vector<std::string> RecentTracks() override;
     void AddRecentTrack(const std::string& path) override;
     void StartAutosaveTimer() override;
@@ -140,6 +142,7 @@ class TD : public QMainWindow, public Host {
     QToolBar* mainToolbar_ = nullptr;
     QToolBar* polyToolbar_ = nullptr;
     QTimer autosaveTimer_;
+    TDCheckTrack* checkTrack_ = nullptr; // created when first shown
 
     std::map<std::string, QAction*> menuActions_;
     std::map<std::string, QMenu*> menus_;

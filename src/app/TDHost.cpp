@@ -152,6 +152,22 @@ void TD::ShowTrackInfo() {
     dialog.ShowTrackInfo();
 }
 
+void TD::ShowTrackCheck(const std::vector<TrackProblem>& problems) {
+    if (!checkTrack_) {
+        checkTrack_ = new TDCheckTrack(this);
+        checkTrack_->OnGoTo = [this](int lane, int space) {
+            RunInEditor([this, lane, space] { editor_.Dispatch(Command::GoTo(lane, space)); });
+        };
+        checkTrack_->OnCheckAgain = [this] {
+            RunInEditor([this] { editor_.Dispatch(Command::Menu("MnuCheckTrack")); });
+        };
+    }
+    checkTrack_->SetProblems(problems);
+    checkTrack_->show();
+    checkTrack_->raise();
+    checkTrack_->activateWindow();
+}
+
 std::vector<std::string> TD::RecentTracks() {
     std::vector<std::string> paths;
     for (const QString& p : td::RecentTracks(*settings_).List())

@@ -50,7 +50,7 @@ void TD::AddMenuItems(QMenu* menu, const std::vector<MenuItemDef>& items) {
         } else {
             action = menu->addAction(Q(item.caption));
             if (!item.shortcut.empty()) {
-                action->setShortcut(QKeySequence(Q(item.shortcut)));
+                action->setShortcuts(QKeySequence::listFromString(Q(item.shortcut)));
                 // Shortcuts work while the drawing area or a panel control has
                 // the focus, not only while a menu is open.
                 action->setShortcutContext(Qt::WindowShortcut);

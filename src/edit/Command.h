@@ -23,6 +23,7 @@ enum class CommandKind {
     PanelText,  // a property text box changed: key = control name, text = new text
     PanelCombo, // a property combo box changed: key = control name, index = entry
     AutosaveTick,
+    GoToSpace, // a problem of the track check was chosen: index = lane, space = space
 };
 
 struct Command {
@@ -35,6 +36,7 @@ struct Command {
     int shift = 0;
     float x = 0.0f;
     float y = 0.0f;
+    int space = 0;
 
     static Command Make(CommandKind kind, std::string k = {}) {
         Command c;
@@ -62,6 +64,12 @@ struct Command {
     static Command Text(std::string control, std::string t) {
         Command c = Make(CommandKind::PanelText, std::move(control));
         c.text = std::move(t);
+        return c;
+    }
+    static Command GoTo(int lane, int spaceIndex) {
+        Command c = Make(CommandKind::GoToSpace);
+        c.index = lane;
+        c.space = spaceIndex;
         return c;
     }
     static Command Combo(std::string control, int i) {

@@ -13,7 +13,7 @@ Editor::Editor(Host& h, Surface& s) : host(h), surface(s) {
     view.TwipsPerPixelY = surface.TwipsPerPixelY();
 }
 
-void Editor::Dispatch(const Command& cmd) {
+void Editor::DispatchCommand(const Command& cmd) {
     switch (cmd.kind) {
     case CommandKind::Button:
         OnButton(cmd.key);
@@ -41,6 +41,9 @@ void Editor::Dispatch(const Command& cmd) {
         break;
     case CommandKind::AutosaveTick:
         AutosaveTick();
+        break;
+    case CommandKind::GoToSpace:
+        GoToSpace(cmd.index, cmd.space);
         break;
     }
 }
@@ -108,6 +111,12 @@ void Editor::OnMenu(const std::string& name) {
         for (int k = 1; k <= 4; ++k)
             if (name == DetailItem(k))
                 SetDetailLevel(k);
+    } else if (name == "MnuUndo") {
+        Undo();
+    } else if (name == "MnuRedo") {
+        Redo();
+    } else if (name == "MnuCheckTrack") {
+        CheckTrackCommand();
     } else if (name == "MnuSetBackColor") {
         ChooseBackColor();
     } else if (name.rfind("MnuDraw", 0) == 0) {

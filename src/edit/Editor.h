@@ -10,6 +10,7 @@
 
 #include "edit/Command.h"
 #include "edit/Host.h"
+#include "edit/UndoHistory.h"
 #include "model/Selection.h"
 #include "model/Track.h"
 #include "render/DisplayOptions.h"
@@ -143,6 +144,18 @@ class Editor {
     // Draws the current space again where it stands, without a full redraw.
     void RedrawCurrentSpace();
 
+    // ---- undo history and track check (EditorHistory.cpp, TrackCheckCommand.cpp)
+    void Undo();
+    void Redo();
+    void UpdateEditMenu();
+    // True while the track differs from what was last loaded or saved; the
+    // title then ends in "*".
+    bool IsModified();
+    // Lists the track's problems in the check dialog.
+    void CheckTrackCommand();
+    // Makes a space the current one and centres the view on it.
+    void GoToSpace(int lane, int space);
+
     // ---- mirrors of widget state the editor's own decisions depend on
     void EnableButton(const std::string& key, bool enabled);
     bool ButtonEnabled(const std::string& key) const;
@@ -175,8 +188,19 @@ class Editor {
     std::array<bool, 5> RecentVisible{};
     // How often the whole area was redrawn (RefreshView runs that drew).
     int RefreshCount = 0;
+    UndoHistory history;
 
   private:
+    void DispatchCommand(const Command& cmd);
+    // The undo step around each command (EditorHistory.cpp).
+    void BeginStep(const Command& cmd);
+    void NameNestedStep(const Command& cmd);
+    void EndStep(const Command& cmd);
+    void CommitStep();
+    void NoteTrackReplaced();
+    void NoteTrackSaved();
+    void AfterHistoryMove();
+
     void OnButton(const std::string& key);
     void OnMenu(const std::string& name);
     void OnKeyDown(int keyCode, int shift);
@@ -191,6 +215,19 @@ class Editor {
     bool SaveForDiscard();
     void ReportSaveFailure(const std::string& path, const std::string& error);
     void FollowLaneOrder(const std::string& curLaneName, const std::string& primaryLaneName);
+
+    int dispatchDepth_ = 0;
+    bool gestureOpen_ = false; // a mouse button went down and has not come up
+    bool stepOpen_ = false;
+    Selection stepBefore_;
+    std::string stepName_;
+    std::string stepMergeKey_;
+    std::string lastMergeKey_;
+    bool trackReplaced_ = false;
+    bool trackSaved_ = false;
+    std::uint64_t savedStateId_ = 0;
+    std::uint64_t modifiedCacheId_ = 0;
+    bool modifiedCache_ = false;
 
     std::map<std::string, bool> buttonEnabled_;
     std::string savedText_;

@@ -16,7 +16,7 @@ namespace {
 // Track menu items that need a track to work on.
 const char* const TrackMenus[] = {"MnuTrackInfo",     "MnuReorder",      "MnuAssignSeg",
                                   "MnuClearTags",     "MnuStartingGrid", "MnuSetBackColor",
-                                  "MnuCreateOutline", "MnuCenterTrack"};
+                                  "MnuCreateOutline", "MnuCenterTrack",  "MnuCheckTrack"};
 
 bool EndsWith(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() &&
@@ -120,6 +120,8 @@ void Editor::ResetEditor() {
 
     host.StartAutosaveTimer();
     TakeSavedSnapshot();
+    NoteTrackReplaced();
+    UpdateTitle();
 }
 
 } // namespace td

@@ -28,6 +28,8 @@ void Editor::UpdateTitle() {
     std::string title = AppTitle;
     if (!TrackPath.empty())
         title += " - " + FileNamePart(TrackPath);
+    if (IsModified())
+        title += "*";
     host.SetWindowTitle(title);
 }
 
@@ -56,6 +58,7 @@ std::string Editor::WrittenForm() const {
 
 void Editor::TakeSavedSnapshot() {
     savedText_ = WrittenForm();
+    NoteTrackSaved();
 }
 
 bool Editor::HasUnsavedChanges() const {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "model/Track.h"
+#include "model/TrackCheck.h"
 
 namespace td {
 
@@ -69,6 +70,8 @@ class Host {
     // Dialogs owned by the shell.
     virtual void ShowCornerProperties() = 0;
     virtual void ShowTrackInfo() = 0;
+    // The modeless track check window, listing `problems` (empty: none found).
+    virtual void ShowTrackCheck(const std::vector<TrackProblem>& problems) = 0;
 
     // Recent tracks: the shell keeps the list in its settings store.
     virtual std::vector<std::string> RecentTracks() = 0;

@@ -215,6 +215,16 @@ MenuDef BuildFileMenu() {
     return m;
 }
 
+// Undo and redo name the step they take back or do again; the editor sets
+// their captions.
+MenuDef BuildEditMenu() {
+    return MenuDef{"MnuEdit",
+                   "&Edit",
+                   false,
+                   {Disabled(Item("MnuUndo", "&Undo", "Ctrl+Z")),
+                    Disabled(Item("MnuRedo", "&Redo", "Ctrl+Y; Ctrl+Shift+Z"))}};
+}
+
 // The track tools stay disabled until a track exists.
 MenuDef BuildToolsMenu() {
     MenuDef m{"MnuTools", "&Tools", false, {}};
@@ -234,6 +244,8 @@ MenuDef BuildToolsMenu() {
         Disabled(Item("MnuSetBackColor", "Set &Background Color")),
         Disabled(Item("MnuCreateOutline", "Create &Outline Polys")),
         Disabled(Item("MnuCenterTrack", "&Center Track")),
+        Sep(),
+        Disabled(Item("MnuCheckTrack", "Chec&k Track...")),
     };
     return m;
 }
@@ -265,6 +277,7 @@ MenuDef BuildOptionsMenu() {
 std::vector<MenuDef> BuildMenus() {
     return {
         BuildFileMenu(),
+        BuildEditMenu(),
         BuildToolsMenu(),
         BuildOptionsMenu(),
         MenuDef{"MnuHelp", "&Help", false, {Item("MnuAbout", "&About")}},

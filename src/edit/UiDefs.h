@@ -80,7 +80,7 @@ struct MenuItemDef {
     // "MnuRecentTrack(0)", "MnuDetail(2)". Separators may have no name.
     std::string name;
     std::string caption;  // with the "&" mnemonic marker
-    std::string shortcut; // "Ctrl+O" style, empty for none
+    std::string shortcut; // "Ctrl+O" style, several separated by "; ", empty for none
     bool checkable = false;
     bool radio = false; // checkable and exclusive within its submenu
     bool checked = false;

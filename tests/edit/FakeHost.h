@@ -49,6 +49,7 @@ class FakeHost : public Host {
     std::string tracksFolder = "/nonexistent/Tracks";
     char decimalSeparator = '.';
     int trackInfoShown = 0;
+    std::vector<std::vector<TrackProblem>> checkShown;
     int cornerPropertiesShown = 0;
     int timerStarts = 0;
     int editingAreaShown = 0;
@@ -114,6 +115,9 @@ class FakeHost : public Host {
     }
     void ShowCornerProperties() override { ++cornerPropertiesShown; }
     void ShowTrackInfo() override { ++trackInfoShown; }
+    void ShowTrackCheck(const std::vector<TrackProblem>& problems) override {
+        checkShown.push_back(problems);
+    }
     std::vector<std::string> RecentTracks() override { return recent; }
     void AddRecentTrack(const std::string& path) override {
         std::erase(recent, path);

@@ -1,0 +1,217 @@
+// Undo and redo: every command that reaches Dispatch is one step of the
+// history when it changed the track. A mouse gesture from press to release,
+// and a run of keystrokes in one text box, are one step each.
+
+#include "edit/Editor.h"
+#include "edit/StepNames.h"
+
+namespace td {
+
+namespace {
+
+bool IsFileCommand(const Command& cmd) {
+    if (cmd.kind == CommandKind::AutosaveTick)
+        return true;
+    if (cmd.kind == CommandKind::Button)
+        return cmd.key == "New3Lane" || cmd.key == "New4Lane" || cmd.key == "LoadTrack" ||
+               cmd.key == "SaveTrack";
+    if (cmd.kind == CommandKind::Menu)
+        return cmd.key == "MnuNew3" || cmd.key == "MnuNew4" || cmd.key == "MnuOpen" ||
+               cmd.key == "MnuSave" || cmd.key == "MnuSaveAs" || cmd.key == "MnuExit" ||
+               cmd.key.rfind("MnuRecentTrack(", 0) == 0;
+    return false;
+}
+
+bool IsHistoryCommand(const Command& cmd) {
+    return cmd.kind == CommandKind::Menu && (cmd.key == "MnuUndo" || cmd.key == "MnuRedo");
+}
+
+// Commands that belong to a gesture while a mouse button is held.
+bool PartOfGesture(const Command& cmd) {
+    switch (cmd.kind) {
+    case CommandKind::MouseMove:
+    case CommandKind::MouseUp:
+    case CommandKind::KeyDown:
+    case CommandKind::KeyUp:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// "&" in a step name would turn the next letter into a mnemonic.
+std::string MenuText(const std::string& name) {
+    std::string out;
+    for (char c : name) {
+        out += c;
+        if (c == '&')
+            out += '&';
+    }
+    return out;
+}
+
+} // namespace
+
+void Editor::Dispatch(const Command& cmd) {
+    const bool outer = dispatchDepth_ == 0;
+    if (outer)
+        BeginStep(cmd);
+    else
+        NameNestedStep(cmd);
+    {
+        // The depth comes back down even when the command throws.
+        struct Depth {
+            int& d;
+            explicit Depth(int& depth) : d(depth) { ++d; }
+            ~Depth() { --d; }
+        } depth(dispatchDepth_);
+        DispatchCommand(cmd);
+    }
+    if (outer)
+        EndStep(cmd);
+}
+
+void Editor::BeginStep(const Command& cmd) {
+    // Anything but the gesture's own moves, keys and release ends the gesture.
+    if (gestureOpen_ && !PartOfGesture(cmd)) {
+        CommitStep();
+        gestureOpen_ = false;
+    }
+    if (stepOpen_)
+        return;
+    stepOpen_ = true;
+    stepBefore_ = sel;
+    stepName_ = StepName(cmd, EditMode, PolyTool);
+    stepMergeKey_ = cmd.kind == CommandKind::PanelText ? cmd.key : std::string();
+    if (!stepMergeKey_.empty() && stepMergeKey_ != lastMergeKey_)
+        history.EndMerge();
+    trackReplaced_ = false;
+    trackSaved_ = false;
+}
+
+void Editor::NameNestedStep(const Command& cmd) {
+    // A context menu chosen during a press names the step after itself.
+    if ((cmd.kind == CommandKind::Menu || cmd.kind == CommandKind::Button) &&
+        IsGestureName(stepName_))
+        stepName_ = StepName(cmd, EditMode, PolyTool);
+}
+
+void Editor::EndStep(const Command& cmd) {
+    switch (cmd.kind) {
+    case CommandKind::MouseDown:
+        gestureOpen_ = true;
+        return;
+    case CommandKind::MouseMove:
+        // Hovering changes nothing; a drag is recorded at its release.
+        if (!gestureOpen_)
+            stepOpen_ = false;
+        return;
+    case CommandKind::MouseUp:
+        gestureOpen_ = false;
+        break;
+    case CommandKind::KeyDown:
+    case CommandKind::KeyUp:
+        if (gestureOpen_)
+            return;
+        break;
+    default:
+        break;
+    }
+    if (IsHistoryCommand(cmd)) {
+        stepOpen_ = false;
+        return;
+    }
+    if (IsFileCommand(cmd) || trackReplaced_) {
+        if (trackReplaced_)
+            history.Reset(track);
+        else
+            history.Rebase(track, sel);
+        if (trackSaved_)
+            savedStateId_ = history.StateId();
+        stepOpen_ = false;
+        lastMergeKey_.clear();
+        UpdateEditMenu();
+        UpdateTitle();
+        return;
+    }
+    CommitStep();
+}
+
+void Editor::CommitStep() {
+    if (!stepOpen_)
+        return;
+    stepOpen_ = false;
+    if (stepMergeKey_.empty())
+        history.EndMerge();
+    lastMergeKey_ = stepMergeKey_;
+    if (!history.Record(track, stepName_, stepBefore_, sel, stepMergeKey_))
+        return;
+    UpdateEditMenu();
+    UpdateTitle();
+}
+
+void Editor::NoteTrackReplaced() {
+    trackReplaced_ = true;
+    trackSaved_ = true;
+    if (dispatchDepth_ == 0) {
+        // Outside any command (start-up): take the track as it is.
+        history.Reset(track);
+        savedStateId_ = history.StateId();
+        UpdateEditMenu();
+    }
+}
+
+void Editor::NoteTrackSaved() {
+    trackSaved_ = true;
+    if (dispatchDepth_ == 0) {
+        history.Rebase(track, sel);
+        savedStateId_ = history.StateId();
+    }
+}
+
+void Editor::Undo() {
+    if (!HasTrack || !history.Undo(track, sel))
+        return;
+    AfterHistoryMove();
+}
+
+void Editor::Redo() {
+    if (!HasTrack || !history.Redo(track, sel))
+        return;
+    AfterHistoryMove();
+}
+
+void Editor::AfterHistoryMove() {
+    UpdateLanePanel();
+    UpdateSpacePanels();
+    UpdateToolbarState();
+    UpdateEditMenu();
+    UpdateTitle();
+    RefreshView();
+}
+
+void Editor::UpdateEditMenu() {
+    const bool undo = HasTrack && history.CanUndo();
+    const bool redo = HasTrack && history.CanRedo();
+    host.SetMenuEnabled("MnuUndo", undo);
+    host.SetMenuEnabled("MnuRedo", redo);
+    host.SetMenuCaption("MnuUndo", undo ? "&Undo " + MenuText(history.UndoName()) : "&Undo");
+    host.SetMenuCaption("MnuRedo", redo ? "&Redo " + MenuText(history.RedoName()) : "&Redo");
+}
+
+bool Editor::IsModified() {
+    if (!HasTrack)
+        return false;
+    const std::uint64_t id = history.StateId();
+    if (id == savedStateId_)
+        return false;
+    // Equal texts count as unchanged: undoing by hand, or an edit and its
+    // opposite, bring the track back to what is saved.
+    if (id != modifiedCacheId_) {
+        modifiedCacheId_ = id;
+        modifiedCache_ = HasUnsavedChanges();
+    }
+    return modifiedCache_;
+}
+
+} // namespace td

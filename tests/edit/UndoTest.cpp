@@ -1,0 +1,167 @@
+// Undo and redo through the editor's one entry point.
+
+#include "EditorFixture.h"
+#include "model/TrackCheck.h"
+
+namespace td::test {
+namespace {
+
+class UndoTest : public EditorFixture {
+  protected:
+    void SetUp() override { StartWithNewTrack(); }
+
+    Space& Current() { return *editor.track.Find(editor.sel.CurLane, editor.sel.CurSpace); }
+    void Undo() { Menu("MnuUndo"); }
+    void Redo() { Menu("MnuRedo"); }
+    void Type(const std::string& text) { editor.Dispatch(Command::Text("SpacePosTxt", text)); }
+};
+
+TEST_F(UndoTest, EditMenuNamesTheStepAndIsDisabledWhenThereIsNothingToDo) {
+    EXPECT_FALSE(host.menuEnabled["MnuUndo"]);
+    EXPECT_FALSE(host.menuEnabled["MnuRedo"]);
+    EXPECT_EQ(host.menuCaption["MnuUndo"], "&Undo");
+
+    const int before = Current().Symbol;
+    Key(VK::L); // "Arrow, double, left"
+    ASSERT_NE(Current().Symbol, before);
+    EXPECT_TRUE(host.menuEnabled["MnuUndo"]);
+    EXPECT_EQ(host.menuCaption["MnuUndo"], "&Undo Change Symbol");
+
+    Undo();
+    EXPECT_EQ(Current().Symbol, before);
+    EXPECT_FALSE(host.menuEnabled["MnuUndo"]);
+    EXPECT_TRUE(host.menuEnabled["MnuRedo"]);
+    EXPECT_EQ(host.menuCaption["MnuRedo"], "&Redo Change Symbol");
+
+    Redo();
+    EXPECT_NE(Current().Symbol, before);
+    EXPECT_EQ(host.menuCaption["MnuRedo"], "&Redo");
+}
+
+TEST_F(UndoTest, UndoRestoresTheSelectionAndRedrawsButKeepsTheView) {
+    editor.sel.CurLane = 0;
+    editor.sel.CurSpace = 0;
+    editor.LoadCurrentSpace();
+    Key(VK::S);
+    editor.sel.CurLane = 1;
+    editor.sel.CurSpace = 0;
+    editor.view.Zoom = 4.0f;
+    const int refreshes = editor.RefreshCount;
+    Undo();
+    EXPECT_EQ(editor.sel.CurLane, 0);
+    EXPECT_EQ(editor.sel.CurSpace, 0);
+    EXPECT_EQ(editor.view.Zoom, 4.0f);
+    EXPECT_GT(editor.RefreshCount, refreshes);
+}
+
+TEST_F(UndoTest, CommandsThatChangeNothingAddNoStep) {
+    host.colours.push_back(std::nullopt); // the colour dialog is cancelled
+    Menu("MnuSetBackColor");
+    Button("CenterView");
+    Key(VK::Right);
+    Button("GridFine");
+    Menu("MnuCheckTrack");
+    EXPECT_EQ(editor.history.StepCount(), 0u);
+    Key(VK::SpaceBar); // the current space already is a regular space
+    EXPECT_EQ(editor.history.StepCount(), 0u);
+}
+
+TEST_F(UndoTest, ARunOfKeystrokesInThePositionBoxIsOneStep) {
+    editor.sel.CurSpace = 0;
+    editor.sel.CurLane = 1; // the middle lane has two spaces: space 0 takes a position
+    editor.LoadCurrentSpace();
+    const float before = Current().LanePos;
+    for (const char* text : {"1", "12", "12.", "12.5"})
+        Type(text);
+    EXPECT_EQ(Current().LanePos, 12.5f);
+    EXPECT_EQ(editor.history.StepCount(), 1u);
+    EXPECT_EQ(host.menuCaption["MnuUndo"], "&Undo Change Lane Position");
+    Undo();
+    EXPECT_EQ(Current().LanePos, before);
+
+    Redo();
+    Key(VK::H);
+    Type("3");
+    EXPECT_EQ(editor.history.UndoCount(), 3u) << "another command ends the run";
+}
+
+TEST_F(UndoTest, TitleShowsUnsavedChangesAndUndoBackToTheSavedStateClearsThem) {
+    const std::string path = PathIn("t.trk");
+    host.files.push_back(path);
+    Menu("MnuSaveAs");
+    EXPECT_EQ(host.title, "Tarvel Track Designer - t.trk");
+    Key(VK::R);
+    EXPECT_EQ(host.title, "Tarvel Track Designer - t.trk*");
+    EXPECT_TRUE(editor.HasUnsavedChanges());
+    Undo();
+    EXPECT_EQ(host.title, "Tarvel Track Designer - t.trk");
+    EXPECT_FALSE(editor.HasUnsavedChanges());
+    host.answers.clear();
+    Menu("MnuNew3");
+    EXPECT_TRUE(host.messages.empty()) << "nothing to ask about after undoing back";
+}
+
+TEST_F(UndoTest, SavingThatReordersLanesKeepsEveryStepUndoable) {
+    // A new track keeps "Pit" and "Garages" last until its first save.
+    Key(VK::L);
+    const Track edited = editor.track;
+    host.files.push_back(PathIn("order.trk"));
+    Menu("MnuSaveAs");
+    ASSERT_EQ(editor.track.Lanes[0].Name, "Pit");
+    EXPECT_EQ(editor.history.UndoCount(), 1u);
+    Undo();
+    EXPECT_EQ(editor.track.Lanes.size(), edited.Lanes.size());
+    Redo();
+    EXPECT_EQ(editor.track.Lanes[0].Name, "Pit") << "redo gives back the saved lane order";
+    EXPECT_FALSE(editor.HasUnsavedChanges());
+}
+
+TEST_F(UndoTest, NewTrackAndOpenClearTheHistory) {
+    Key(VK::L);
+    host.answers.push_back(MsgAnswer::No);
+    Menu("MnuNew4");
+    EXPECT_FALSE(editor.history.CanUndo());
+    EXPECT_FALSE(host.menuEnabled["MnuUndo"]);
+    Key(VK::L);
+    host.answers.push_back(MsgAnswer::No);
+    host.files.push_back(DataFile("template3.trk"));
+    Menu("MnuOpen");
+    EXPECT_FALSE(editor.history.CanUndo());
+}
+
+TEST_F(UndoTest, TheCancelledQuestionBeforeANewTrackKeepsTheHistory) {
+    Key(VK::L);
+    host.answers.push_back(MsgAnswer::Cancel);
+    Menu("MnuNew4");
+    EXPECT_TRUE(editor.history.CanUndo());
+}
+
+TEST_F(UndoTest, AMouseGestureFromPressToReleaseIsOneStep) {
+    const int before = Current().Symbol;
+    editor.Dispatch(Command::Mouse(CommandKind::MouseDown, 1, 0, 100, 100));
+    Key(VK::L); // a change during the gesture belongs to it
+    editor.Dispatch(Command::Mouse(CommandKind::MouseMove, 1, 0, 120, 100));
+    EXPECT_EQ(editor.history.StepCount(), 0u) << "nothing is recorded before the release";
+    editor.Dispatch(Command::Mouse(CommandKind::MouseUp, 1, 0, 120, 100));
+    EXPECT_EQ(editor.history.StepCount(), 1u);
+    Undo();
+    EXPECT_EQ(Current().Symbol, before);
+}
+
+TEST_F(UndoTest, CheckTrackListsTheProblemsAndGoesToTheSpaceOfOne) {
+    Menu("MnuCheckTrack");
+    ASSERT_EQ(host.checkShown.size(), 1u);
+    const auto& problems = host.checkShown.back();
+    EXPECT_EQ(problems.size(), FindTrackProblems(editor.track).size());
+    EXPECT_FALSE(problems.empty()) << "a fresh template is not yet raceable";
+
+    editor.Dispatch(Command::GoTo(0, 0));
+    EXPECT_EQ(editor.sel.CurLane, 0);
+    EXPECT_EQ(editor.sel.CurSpace, 0);
+    editor.Dispatch(Command::GoTo(0, 999)); // names no space: nothing happens
+    EXPECT_EQ(editor.sel.CurSpace, 0);
+    EXPECT_EQ(editor.history.StepCount(), 0u);
+}
+
+} // namespace
+} // namespace td::test
