@@ -1,5 +1,6 @@
 #include "edit/Editor.h"
 
+#include "edit/ToolCommands.h"
 #include "edit/UiDefs.h"
 #include "render/Pipeline.h"
 #include "view/ViewOps.h"
@@ -112,6 +113,8 @@ void Editor::OnMenu(const std::string& name) {
         ChooseBackColor();
     } else if (name.rfind("MnuDraw", 0) == 0) {
         ToggleDisplayOption(name);
+    } else {
+        RunToolMenu(*this, name);
     }
     // "MnuExit" and "MnuAbout" belong to the shell; the tools and the
     // context menus have no command here yet.
