@@ -1,5 +1,8 @@
-#include "edit/ToolCommands.h"
+// The "&Tools" menu commands: each runs a tool of src/tools on the editor's
+// track, shows its message through the Host and redraws where the command
+// wants it.
 
+#include "edit/CommandTable.h"
 #include "edit/Editor.h"
 #include "model/SpaceGeometry.h"
 #include "tools/AutoTag.h"
@@ -102,16 +105,14 @@ const ToolItem ToolItems[] = {
 
 } // namespace
 
-bool RunToolMenu(Editor& ed, const std::string& name) {
+void RegisterToolCommands(CommandTable& table) {
     for (const ToolItem& item : ToolItems)
-        if (name == item.name) {
+        table.AddMenu(item.name, [run = item.run](Editor& ed, const Command&) {
             // Before the first new track or load the tools have nothing to
             // work on (their menu items are disabled then).
             if (ed.HasTrack)
-                item.run(ed);
-            return true;
-        }
-    return false;
+                run(ed);
+        });
 }
 
 } // namespace td
