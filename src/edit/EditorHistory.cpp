@@ -2,6 +2,7 @@
 // history when it changed the track. A mouse gesture from press to release,
 // and a run of keystrokes in one text box, are one step each.
 
+#include "edit/CommandTable.h"
 #include "edit/Editor.h"
 #include "edit/StepNames.h"
 
@@ -212,6 +213,12 @@ bool Editor::IsModified() {
         modifiedCache_ = HasUnsavedChanges();
     }
     return modifiedCache_;
+}
+
+void RegisterHistoryCommands(CommandTable& table) {
+    table.AddMenu("MnuUndo", [](Editor& ed, const Command&) { ed.Undo(); });
+    table.AddMenu("MnuRedo", [](Editor& ed, const Command&) { ed.Redo(); });
+    table.AddMenu("MnuCheckTrack", [](Editor& ed, const Command&) { ed.CheckTrackCommand(); });
 }
 
 } // namespace td

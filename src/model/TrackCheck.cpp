@@ -144,7 +144,7 @@ class Checker {
             const int lane = static_cast<int>(li);
             if (ln.Spaces.size() > static_cast<size_t>(MaxLaneSpaces))
                 Add(LaneText(t_, li) + " has " + std::to_string(ln.Spaces.size()) +
-                        " spaces; at most 1000 fit",
+                        " spaces; its spaces past 999 cannot be referred to by a link",
                     lane, MaxLaneSpaces);
             const bool racing = roles_.IsRacing(lane);
             const bool closed = LaneIsClosed(ln);
