@@ -16,6 +16,7 @@ int Resave(const std::string& in, const std::string& out, std::ostream& err);
 int Info(const std::string& in, std::ostream& out, std::ostream& err);
 int Check(const std::string& in, std::ostream& out, std::ostream& err);
 int Generate(const Args& args, std::ostream& out, std::ostream& err);
+int Outline(const Args& args, std::ostream& err);
 
 // Loads a track that must read to its end; reports why not on err.
 bool LoadWhole(td::Track& track, const std::string& path, std::ostream& err);

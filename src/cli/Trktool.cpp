@@ -17,6 +17,7 @@ constexpr const char* Usage =
     "  resave IN OUT            read a track and write it again\n"
     "  info IN                  show the track information and counts\n"
     "  check IN                 list every problem of a track (exit 1 when there are any)\n"
+    "  outline IN OUT           add the outline polygons of the track's lanes\n"
     "  generate OUT [--lanes 3|4] [--length N] [--polygons P] [--name TEXT]\n"
     "                           build a complete closed track\n"
     "  render IN OUT.png [--size WxH] [--zoom Z] [--wireframe] [--detail 1-4]\n"
@@ -74,6 +75,8 @@ int RunTrktool(const Args& args, std::ostream& out, std::ostream& err) {
     }
     if (cmd == "generate")
         return Generate(Args(args.begin() + 1, args.end()), out, err);
+    if (cmd == "outline")
+        return Outline(Args(args.begin() + 1, args.end()), err);
     if (cmd == "render")
         return RunRenderCommand(Args(args.begin() + 1, args.end()));
     return UsageError(err, "unknown command \"" + cmd + "\"");
