@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "edit/Command.h"
 #include "edit/Host.h"
@@ -128,6 +129,15 @@ class Editor {
     void UpdateSpacePanels();
     void UpdateToolbarState();
 
+    // ---- corners (CornerCommands.cpp)
+    // Opens the properties dialog on the current corner (nothing without one).
+    void OpenCornerProperties();
+    // The dialog's OK: writes its texts into the current corner, or refuses
+    // a count that is no whole number in range and keeps the dialog open.
+    void AcceptCornerProperties(const std::vector<std::string>& texts);
+    // Deletes the current corner after the author confirms it.
+    void DeleteCorner();
+
     // ---- modes, grids and display options (Options.cpp)
     void SetEditMode(const std::string& key);
     void SelectGridButton(const std::string& key);
@@ -183,6 +193,7 @@ class Editor {
     void OnKeyUp(int keyCode, int shift);
     void OnPanelCombo(const std::string& control, int index);
     void OnPanelText(const std::string& control, const std::string& text);
+    void OnDialogOK(const Command& cmd);
 
     // The written form of the track with a fixed stamp, for change detection.
     std::string WrittenForm() const;
