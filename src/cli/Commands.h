@@ -18,6 +18,13 @@ int Check(const std::string& in, std::ostream& out, std::ostream& err);
 int Generate(const Args& args, std::ostream& out, std::ostream& err);
 int Outline(const Args& args, std::ostream& err);
 
+// The Tools commands: IN is read, the tool runs, OUT is written.
+int Segments(const std::string& in, const std::string& out, std::ostream& os, std::ostream& err);
+int AutoTag(const std::string& in, const std::string& out, std::ostream& os, std::ostream& err);
+int Grid(bool tight, const std::string& in, const std::string& out, std::ostream& os,
+         std::ostream& err);
+int Center(const std::string& in, const std::string& out, std::ostream& os, std::ostream& err);
+
 // Loads a track that must read to its end; reports why not on err.
 bool LoadWhole(td::Track& track, const std::string& path, std::ostream& err);
 // Saves through SaveTrack; reports a failure on err.

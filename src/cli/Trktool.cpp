@@ -17,6 +17,10 @@ constexpr const char* Usage =
     "  resave IN OUT            read a track and write it again\n"
     "  info IN                  show the track information and counts\n"
     "  check IN                 list every problem of a track (exit 1 when there are any)\n"
+    "  segments IN OUT          number the straights and corners\n"
+    "  autotag IN OUT           link the straights and the pit boxes with the garages\n"
+    "  grid normal|tight IN OUT build the starting grid from its first two places\n"
+    "  center IN OUT            move the track to the middle of the world\n"
     "  outline IN OUT           add the outline polygons of the track's lanes\n"
     "  generate OUT [--lanes 3|4] [--length N] [--polygons P] [--name TEXT]\n"
     "                           build a complete closed track\n"
@@ -72,6 +76,23 @@ int RunTrktool(const Args& args, std::ostream& out, std::ostream& err) {
         if (!Expect(args, 2, "check IN", err, code))
             return code;
         return Check(args[1], out, err);
+    }
+    if (cmd == "segments" || cmd == "autotag" || cmd == "center") {
+        const std::string form = cmd + " IN OUT";
+        if (!Expect(args, 3, form.c_str(), err, code))
+            return code;
+        if (cmd == "segments")
+            return Segments(args[1], args[2], out, err);
+        if (cmd == "autotag")
+            return AutoTag(args[1], args[2], out, err);
+        return Center(args[1], args[2], out, err);
+    }
+    if (cmd == "grid") {
+        if (!Expect(args, 4, "grid normal|tight IN OUT", err, code))
+            return code;
+        if (args[1] != "normal" && args[1] != "tight")
+            return UsageError(err, "grid takes \"normal\" or \"tight\", not \"" + args[1] + "\"");
+        return Grid(args[1] == "tight", args[2], args[3], out, err);
     }
     if (cmd == "generate")
         return Generate(Args(args.begin() + 1, args.end()), out, err);

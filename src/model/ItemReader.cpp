@@ -98,10 +98,6 @@ bool ItemReader::ReadToken(std::string_view& token) {
             close = lineEnd_;
         token = text_.substr(start, close - start);
         pos_ = close < lineEnd_ ? close + 1 : lineEnd_;
-        // Anything between the closing quote and the next comma belongs to
-        // no item.
-        while (pos_ < lineEnd_ && text_[pos_] != ',')
-            ++pos_;
     } else {
         std::size_t end = pos_;
         while (end < lineEnd_ && !IsBlank(text_[end]) && text_[end] != ',')

@@ -2,8 +2,10 @@
 // Splits track file text into items the way the game's reader does: blanks
 // and tabs before an item are skipped; a quoted item runs to the closing
 // quote; an unquoted text item runs to the next comma or the end of the line;
-// a numeric item ends at the next blank, tab, comma or end of line. After the
-// last item of a line reading goes on with the next line.
+// a numeric item ends at the next blank, tab, comma or end of line. After a
+// numeric or quoted item, the blanks and tabs that follow and one comma are
+// passed over. After the last item of a line reading goes on with the next
+// line.
 
 #include <cstddef>
 #include <cstdint>
@@ -40,8 +42,8 @@ class ItemReader {
 
     std::string_view text_;
     std::size_t pos_ = 0;
-    std::size_t lineEnd_ = 0;  // end of the current line's content (no CR LF)
-    std::size_t nextLine_ = 0; // start of the following line
+    std::size_t lineEnd_ = 0;    // end of the current line's content (no CR LF)
+    std::size_t nextLine_ = 0;   // start of the following line
     std::size_t contentEnd_ = 0; // just after the last byte that is not a blank or line break
     int line_ = 0;
     bool hasLine_ = false;

@@ -58,7 +58,8 @@ std::vector<std::string> CheckTrack(const Track& t) {
         const Lane& lane = t.Lanes[li];
         if (lane.Spaces.size() > static_cast<size_t>(MaxLaneSpaces))
             out.push_back("lane " + std::to_string(li) + " " + Quoted(lane.Name) + " has " +
-                          std::to_string(lane.Spaces.size()) + " spaces; at most 1000 fit");
+                          std::to_string(lane.Spaces.size()) +
+                          " spaces; its spaces past 999 cannot be referred to by a link");
         for (size_t si = 0; si < lane.Spaces.size(); ++si) {
             const Space& s = lane.Spaces[si];
             const std::string where = Where(t, li, si);

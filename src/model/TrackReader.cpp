@@ -143,8 +143,6 @@ class TrackParser {
     }
 
     bool ReadSpace(Lane& lane) {
-        if (lane.Spaces.size() >= static_cast<std::size_t>(MaxLaneSpaces))
-            return Stop("lane \"" + lane.Name + "\" holds more than 1000 spaces");
         Space s;
         const char* what = "a space";
         if (!(Single(s.Pt[0].x, what) && Single(s.Pt[0].y, what) && Int16(s.Rotation, what) &&

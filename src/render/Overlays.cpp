@@ -28,6 +28,7 @@ bool IsSpace(SpaceRef ref, int lane, int s) {
 void DrawWorldCOR(Scene& scene) {
     if (!scene.display.DrawWorldCOR)
         return;
+    Figure figure(scene.surface);
     WorldLine(scene, -100.0f, 0.0f, 100.0f, 0.0f, Col::Pink, PenXor, LineSolid);
     WorldLine(scene, 0.0f, -100.0f, 0.0f, 100.0f, Col::Pink, PenXor, LineSolid);
     WorldCircle(scene, 0.0f, 0.0f, 1.5f * W, Col::Pink, PenXor, LineSolid);
@@ -48,6 +49,7 @@ void DrawCurrentSpaceHighlight(Scene& scene) {
 void DrawSpaceCOR(Scene& scene, float x, float y) {
     if (!scene.display.DrawSpaceCOR)
         return;
+    Figure figure(scene.surface);
     WorldLine(scene, x - W, y, x + W, y, Col::Cyan, PenXor, LineSolid);
     WorldLine(scene, x, y - W, x, y + W, Col::Cyan, PenXor, LineSolid);
     WorldCircle(scene, x, y, W / 2.0f, Col::Cyan, PenXor, LineSolid);
@@ -56,6 +58,7 @@ void DrawSpaceCOR(Scene& scene, float x, float y) {
 void DrawTrackVector(Scene& scene, float x, float y) {
     if (!scene.display.DrawTrackVector)
         return;
+    Figure figure(scene.surface);
     const float h = SpaceHalfLength * scene.sel.WorkScale;
     const SpaceFrame f{x, y, scene.sel.WorkRotation};
     const PointF a = f.At(h + 20.0f, -W);
@@ -66,6 +69,7 @@ void DrawTrackVector(Scene& scene, float x, float y) {
 }
 
 void DrawPrimaryMark(Scene& scene, const Space& space) {
+    Figure figure(scene.surface);
     const PointF q = LetterAnchor(space, 1.0f);
     WorldLine(scene, q.x, q.y - 0.625f * W, q.x, q.y + 0.625f * W, Col::Yellow, PenXor, LineSolid);
     WorldArc(scene, q.x, q.y - 0.3125f * W, 0.625f * W, Col::Yellow, 271.0f, 91.0f, 0.5f, PenXor,
@@ -73,6 +77,7 @@ void DrawPrimaryMark(Scene& scene, const Space& space) {
 }
 
 void DrawNextMark(Scene& scene, const Space& space) {
+    Figure figure(scene.surface);
     const PointF q = LetterAnchor(space, -1.0f);
     const float dx = 0.25f * SpaceHalfLength;
     const PointF tl{q.x - dx, q.y - 0.625f * W}, bl{q.x - dx, q.y + 0.625f * W};
@@ -83,6 +88,7 @@ void DrawNextMark(Scene& scene, const Space& space) {
 }
 
 void DrawAdjacentMark(Scene& scene, const Space& space) {
+    Figure figure(scene.surface);
     const PointF q = LetterAnchor(space, 1.0f);
     const float dx = 0.25f * SpaceHalfLength;
     const PointF t{q.x, q.y - 0.625f * W};

@@ -13,6 +13,7 @@ namespace {
 
 void DrawLaneCentreLine(Scene& scene, int lane) {
     const auto& spaces = scene.track.Lanes[static_cast<size_t>(lane)].Spaces;
+    Figure figure(scene.surface);
     for (size_t s = 0; s + 1 < spaces.size(); ++s) {
         if (!SpaceOverlaysVisible(scene, spaces[s]))
             continue;

@@ -148,6 +148,7 @@ void DrawSpace(Scene& scene, int lane, int s, Colour& outline, int penMode, int 
         PointF c[4];
         for (int i = 0; i < 4; ++i)
             c[i] = RoundWorld(sp->Pt[static_cast<size_t>(i) + 1]);
+        Figure figure(scene.surface);
         for (int i = 0; i < 4; ++i)
             WorldLine(scene, c[i], c[(i + 1) % 4], outline, penMode, lineStyle);
     } else {

@@ -48,6 +48,25 @@ class Surface {
     // Closed polygon in pixel coordinates.
     virtual void FillPolygon(const std::vector<PointI>& pixels, Colour outline, int penMode,
                              int lineStyle, Colour fill, int fillStyle) = 0;
+
+    // The lines and arcs drawn between BeginFigure and EndFigure form one
+    // figure (a letter, a marker, a polyline): where its strokes meet or
+    // cross, a pixel changes once, so that an exclusive-or figure shows whole
+    // and drawing it again erases it.
+    virtual void BeginFigure() {}
+    virtual void EndFigure() {}
+};
+
+// Marks the strokes drawn during its lifetime as one figure.
+class Figure {
+  public:
+    explicit Figure(Surface& surface) : surface_(surface) { surface_.BeginFigure(); }
+    ~Figure() { surface_.EndFigure(); }
+    Figure(const Figure&) = delete;
+    Figure& operator=(const Figure&) = delete;
+
+  private:
+    Surface& surface_;
 };
 
 } // namespace td

@@ -9,6 +9,7 @@
 #include "render/Overlays.h"
 #include "render/Pipeline.h"
 #include "render/Scene.h"
+#include "render/qt/PixelClip.h"
 #include "render/qt/QImageSurface.h"
 
 namespace td {
@@ -269,6 +270,121 @@ TEST(QImageSurface, AbsurdValuesFromADamagedFileDrawWithoutHarm) {
     display.Filled = false;
     RefreshView(scene);
     EXPECT_EQ(s.Image().size(), QSize(100, 100));
+}
+
+TEST(QImageSurface, JoinedExclusiveOrLinesKeepEveryJoint) {
+    QImageSurface s(120, 80);
+    s.SetBackColor(0x000000);
+    const int open[][2] = {{5, 5}, {40, 30}, {41, 70}, {80, 12}, {110, 12}, {111, 60}};
+    const int closed[][2] = {{20, 50}, {60, 45}, {55, 75}, {20, 50}};
+    auto draw = [&] {
+        Figure polyline(s);
+        for (size_t i = 1; i < std::size(open); ++i)
+            s.DrawLine(open[i - 1][0] * T, open[i - 1][1] * T, open[i][0] * T, open[i][1] * T,
+                       0xFFFFFF, PenXor, LineSolid);
+        Figure triangle(s);
+        for (size_t i = 1; i < std::size(closed); ++i)
+            s.DrawLine(closed[i - 1][0] * T, closed[i - 1][1] * T, closed[i][0] * T,
+                       closed[i][1] * T, 0xFFFFFF, PenXor, LineSolid);
+    };
+    draw();
+    const QRgb white = qRgb(255, 255, 255);
+    for (const auto& p : open)
+        EXPECT_EQ(Px(s, p[0], p[1]), white) << p[0] << "," << p[1];
+    for (const auto& p : closed)
+        EXPECT_EQ(Px(s, p[0], p[1]), white) << p[0] << "," << p[1];
+    for (int x = 80; x <= 110; ++x)
+        EXPECT_EQ(Px(s, x, 12), white) << x;
+    draw();
+    const QImage black = [] {
+        QImage i(120, 80, QImage::Format_RGB32);
+        i.fill(Qt::black);
+        return i;
+    }();
+    EXPECT_EQ(CountDiff(black, s.Image()), 0);
+}
+
+TEST(QImageSurface, BoxesOfOnePixelColumnOrOnePixelDrawItOnce) {
+    for (int mode : {PenCopy, PenXor, PenInvert}) {
+        QImageSurface s(40, 40);
+        s.SetBackColor(0x000000);
+        s.SetFillStyle(FillSolid);
+        s.SetFillColor(0x0000FF);
+        // Corners 0.2 and 0.4 pixels apart land on one column, one row, one pixel.
+        s.DrawBox(10.2f * T, 5 * T, 10.4f * T, 15 * T, 0xFFFFFF, mode, LineSolid);
+        s.DrawBox(15 * T, 30.1f * T, 35 * T, 29.9f * T, 0xFFFFFF, mode, LineSolid);
+        s.DrawBox(20 * T, 20 * T, 20.3f * T, 20.2f * T, 0xFFFFFF, mode, LineSolid);
+        const QRgb on = qRgb(255, 255, 255);
+        for (int y = 5; y <= 15; ++y)
+            EXPECT_EQ(Px(s, 10, y), on) << mode << " row " << y;
+        for (int x = 15; x <= 35; ++x)
+            EXPECT_EQ(Px(s, x, 30), on) << mode << " column " << x;
+        EXPECT_EQ(Px(s, 20, 20), on) << mode;
+        EXPECT_EQ(Px(s, 11, 10), qRgb(0, 0, 0)) << mode;
+        EXPECT_EQ(Px(s, 20, 21), qRgb(0, 0, 0)) << mode;
+    }
+}
+
+// The link letters and the corner marks, drawn in exclusive-or on black at
+// several zooms: their corner pixels show, every stroke is whole, and a
+// second drawing leaves black again.
+TEST(QImageSurface, ExclusiveOrLettersAndMarksKeepEveryPixelOnce) {
+    const QRgb yellow = qRgb(255, 255, 0);
+    for (float zoom : {0.2f, 0.5f, 1.0f, 3.0f, 6.0f}) {
+        Track track;
+        Space sp;
+        sp.Pt[0] = {0.0f, 0.0f};
+        ComputeSpaceOutline(sp);
+        Selection sel;
+        ViewState view;
+        view.Zoom = zoom;
+        view.AreaWidth = 200 * T;
+        view.AreaHeight = 200 * T;
+        view.OffsetX = 1500;
+        view.OffsetY = 1500;
+        DisplayOptions display;
+        TrackBounds bounds;
+        QImageSurface s(200, 200);
+        s.SetBackColor(0x000000);
+        Scene scene{s, track, sel, view, display, bounds, true};
+        auto px = [&](float wx, float wy) {
+            return QPoint(PixelCoord((wx * zoom + 1500) / T), PixelCoord((wy * zoom + 1500) / T));
+        };
+        auto lit = [&](QPoint p) { return Px(s, p.x(), p.y()) == yellow; };
+        const float w = SpaceHalfWidth, dx = 0.25f * SpaceHalfLength;
+
+        DrawNextMark(scene, sp); // letter N around (-50, 0)
+        for (QPoint p : {px(-50 - dx, -0.625f * w), px(-50 - dx, 0.625f * w),
+                         px(-50 + dx, -0.625f * w), px(-50 + dx, 0.625f * w)})
+            EXPECT_TRUE(lit(p)) << "N at zoom " << zoom;
+        DrawNextMark(scene, sp);
+
+        DrawAdjacentMark(scene, sp); // letter A around (50, 0)
+        for (QPoint p : {px(50, -0.625f * w), px(50 - dx, 0.625f * w), px(50 + dx, 0.625f * w)})
+            EXPECT_TRUE(lit(p)) << "A at zoom " << zoom;
+        DrawAdjacentMark(scene, sp);
+
+        DrawPrimaryMark(scene, sp); // letter P: the stem is whole
+        const QPoint top = px(50, -0.625f * w), bottom = px(50, 0.625f * w);
+        for (int y = top.y(); y <= bottom.y(); ++y)
+            EXPECT_TRUE(lit(QPoint(top.x(), y))) << "P row " << y << " at zoom " << zoom;
+        DrawPrimaryMark(scene, sp);
+
+        DrawSpaceCOR(scene, 0, 0);
+        DrawTrackVector(scene, 0, 0);
+        DrawCornerStops(scene, sp);
+        const QImage shown = s.Image().copy();
+        DrawSpaceCOR(scene, 0, 0);
+        DrawTrackVector(scene, 0, 0);
+        DrawCornerStops(scene, sp);
+
+        QImage black(200, 200, QImage::Format_RGB32);
+        black.fill(Qt::black);
+        EXPECT_EQ(CountDiff(black, s.Image()), 0) << "zoom " << zoom;
+        // The chevron's tip and the pole of the small flag are there.
+        EXPECT_NE(shown.pixel(px(150, 0)) & 0xFFFFFF, 0u) << "zoom " << zoom;
+        EXPECT_NE(shown.pixel(px(-0.55f * w, 0)) & 0xFFFFFF, 0u) << "zoom " << zoom;
+    }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "render/qt/PixelClip.h"
+#include "render/qt/PixelStroke.h"
 
 namespace td {
 
@@ -28,6 +29,40 @@ QPainter::CompositionMode ModeFor(int penMode) {
     }
 }
 
+bool Flips(int penMode) {
+    return penMode == PenXor || penMode == PenInvert;
+}
+
+// Cuts the segment to the image grown by two pixels (Liang-Barsky); false
+// when nothing of it is left.
+bool ClipToFrame(double& x1, double& y1, double& x2, double& y2, int width, int height) {
+    const double lo = -2.0, hx = width + 1.0, hy = height + 1.0;
+    double t0 = 0.0, t1 = 1.0;
+    const double dx = x2 - x1, dy = y2 - y1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - lo, hx - x1, y1 - lo, hy - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const double ax = x1 + t0 * dx, ay = y1 + t0 * dy;
+    x2 = x1 + t1 * dx;
+    y2 = y1 + t1 * dy;
+    x1 = ax;
+    y1 = ay;
+    return true;
+}
+
 } // namespace
 
 QImageSurface::QImageSurface(int widthPx, int heightPx, float twipsPerPixelX, float twipsPerPixelY)
@@ -43,6 +78,7 @@ QImageSurface::~QImageSurface() {
 
 void QImageSurface::Resize(int widthPx, int heightPx) {
     EndPainting();
+    run_.Reset();
     image_ = QImage(std::max(1, widthPx), std::max(1, heightPx), QImage::Format_RGB32);
     image_.fill(ToQColor(backColour_));
 }
@@ -121,6 +157,7 @@ void QImageSurface::SetBackColor(Colour colour) {
 }
 
 void QImageSurface::Clear() {
+    run_.Reset();
     ApplyMode(PenCopy);
     Painter().fillRect(image_.rect(), ToQColor(backColour_));
 }
@@ -130,6 +167,16 @@ void QImageSurface::DrawLine(float x1, float y1, float x2, float y2, Colour colo
     double ax = x1 / tppx_, ay = y1 / tppy_, bx = x2 / tppx_, by = y2 / tppy_;
     if (!ClipSegmentToPixels(ax, ay, bx, by, image_.width(), image_.height()))
         return;
+    if (Flips(penMode) && lineStyle != LineDot && lineWidth_ == 1) {
+        StartStroke(colour, penMode);
+        if (!ClipToFrame(ax, ay, bx, by, image_.width(), image_.height()))
+            return;
+        run_.AddSegment(PixelCoord(ax), PixelCoord(ay), PixelCoord(bx), PixelCoord(by),
+                        image_.width(), image_.height(), points_);
+        FlipPoints(colour, penMode);
+        return;
+    }
+    run_.Reset();
     ApplyMode(penMode);
     ApplyPen(colour, lineStyle);
     Painter().drawLine(QPoint(PixelCoord(ax), PixelCoord(ay)),
@@ -140,6 +187,7 @@ void QImageSurface::DrawBox(float x1, float y1, float x2, float y2, Colour colou
                             int lineStyle) {
     const int ax = PixelCoord(x1 / tppx_), ay = PixelCoord(y1 / tppy_);
     const int bx = PixelCoord(x2 / tppx_), by = PixelCoord(y2 / tppy_);
+    run_.Reset();
     QRect r(QPoint(std::min(ax, bx), std::min(ay, by)), QPoint(std::max(ax, bx), std::max(ay, by)));
     const QRect area = image_.rect().adjusted(-8, -8, 8, 8);
     if (!r.intersects(area))
@@ -159,10 +207,36 @@ void QImageSurface::DrawBox(float x1, float y1, float x2, float y2, Colour colou
             p.fillRect(inside, p.brush());
         }
     }
-    ApplyPen(colour, lineStyle);
-    ApplyBrush(-1, 0);
-    // A QRect of width w spans w pixels; the box includes both corners.
-    Painter().drawRect(QRect(r.topLeft(), QSize(r.width() - 1, r.height() - 1)));
+    if (lineWidth_ > 1) {
+        ApplyPen(colour, lineStyle);
+        ApplyBrush(-1, 0);
+        // A QRect of width w spans w pixels; the box includes both corners.
+        Painter().drawRect(QRect(r.topLeft(), QSize(r.width() - 1, r.height() - 1)));
+        return;
+    }
+    // One-pixel outlines are laid as strips that share no pixel, so that
+    // every pixel of the outline changes once in every pen mode, even for a
+    // box one pixel wide or high.
+    QPainter& p = Painter();
+    const QColor c = ToQColor(colour);
+    const int left = r.left(), top = r.top(), right = r.right(), bottom = r.bottom();
+    auto strip = [&](int x, int y, int w, int h) {
+        if (w <= 0 || h <= 0)
+            return;
+        if (lineStyle != LineDot) {
+            p.fillRect(QRect(x, y, w, h), c);
+            return;
+        }
+        for (int i = 0; i < w; i += 2)
+            for (int j = 0; j < h; j += 2)
+                p.fillRect(QRect(x + i, y + j, 1, 1), c);
+    };
+    strip(left, top, r.width(), 1);
+    if (bottom > top)
+        strip(left, bottom, r.width(), 1);
+    strip(left, top + 1, 1, r.height() - 2);
+    if (right > left)
+        strip(right, top + 1, 1, r.height() - 2);
 }
 
 void QImageSurface::DrawCircle(float cx, float cy, float radius, Colour colour, int penMode,
@@ -199,6 +273,21 @@ void QImageSurface::DrawArc(float cx, float cy, float radius, Colour colour, flo
     int span16 = static_cast<int>(std::lround(span * 180.0 / Pi * 16.0));
     if (span16 <= 0 || span16 >= 360 * 16 - 1)
         span16 = 360 * 16;
+    if (Flips(penMode) && lineStyle != LineDot && lineWidth_ == 1) {
+        StartStroke(colour, penMode);
+        const double from = span16 >= 360 * 16 ? 0.0 : startRad;
+        const double turn = span16 >= 360 * 16 ? 2.0 * Pi : span;
+        const std::vector<QPoint> v = ArcVertices(pcx, pcy, prx, pry, from, turn);
+        for (std::size_t i = 1; i < v.size(); ++i) {
+            double ax = v[i - 1].x(), ay = v[i - 1].y(), bx = v[i].x(), by = v[i].y();
+            if (ClipToFrame(ax, ay, bx, by, image_.width(), image_.height()))
+                run_.AddSegment(PixelCoord(ax), PixelCoord(ay), PixelCoord(bx), PixelCoord(by),
+                                image_.width(), image_.height(), points_);
+        }
+        FlipPoints(colour, penMode);
+        return;
+    }
+    run_.Reset();
     ApplyMode(penMode);
     ApplyPen(colour, lineStyle);
     ApplyBrush(-1, 0);
@@ -224,12 +313,39 @@ void QImageSurface::FillPolygon(const std::vector<PointI>& pixels, Colour outlin
     const int margin = lineWidth_ + 2;
     if (maxX < -margin || minX > w + margin || maxY < -margin || minY > h + margin)
         return;
+    run_.Reset();
     if (!ClipPolygonToPixels(pixels, w, h, polygon_))
         return;
     ApplyMode(penMode);
     ApplyPen(outline, lineStyle);
     ApplyBrush(fillStyle, fill);
     Painter().drawPolygon(polygon_);
+}
+
+void QImageSurface::BeginFigure() {
+    if (figureDepth_++ == 0)
+        run_.Reset();
+}
+
+void QImageSurface::EndFigure() {
+    if (figureDepth_ > 0 && --figureDepth_ == 0)
+        run_.Reset();
+}
+
+void QImageSurface::StartStroke(Colour colour, int penMode) {
+    // Outside a figure every stroke stands alone.
+    if (figureDepth_ == 0)
+        run_.Reset();
+    run_.Begin(colour, penMode);
+}
+
+void QImageSurface::FlipPoints(Colour colour, int penMode) {
+    if (points_.empty())
+        return;
+    ApplyMode(penMode);
+    ApplyPen(colour, LineSolid);
+    Painter().drawPoints(points_.data(), static_cast<int>(points_.size()));
+    points_.clear();
 }
 
 } // namespace td

@@ -10,6 +10,7 @@
 #include <QPolygon>
 
 #include "render/Surface.h"
+#include "render/qt/PixelStroke.h"
 
 class QPainter;
 
@@ -49,6 +50,8 @@ class QImageSurface : public Surface {
                  float aspect, int penMode, int lineStyle) override;
     void FillPolygon(const std::vector<PointI>& pixels, Colour outline, int penMode, int lineStyle,
                      Colour fill, int fillStyle) override;
+    void BeginFigure() override;
+    void EndFigure() override;
 
   private:
     QPainter& Painter();
@@ -57,6 +60,10 @@ class QImageSurface : public Surface {
     void ApplyPen(Colour colour, int lineStyle);
     // Brush kinds: fill style, or -1 for none.
     void ApplyBrush(int fillStyle, Colour colour);
+    // Starts a one-pixel exclusive-or or invert stroke.
+    void StartStroke(Colour colour, int penMode);
+    // Changes the gathered pixels once each, in the pen mode.
+    void FlipPoints(Colour colour, int penMode);
 
     mutable QImage image_;
     mutable std::unique_ptr<QPainter> painter_;
@@ -77,6 +84,10 @@ class QImageSurface : public Surface {
         Colour brushColour = 0;
     } state_;
     QPolygon polygon_;
+    // One-pixel exclusive-or and invert strokes drawn one after another.
+    PixelRun run_;
+    int figureDepth_ = 0;
+    std::vector<QPoint> points_;
 };
 
 } // namespace td
