@@ -17,10 +17,14 @@ enum class CommandKind {
     Menu,    // menu item: key = item name ("MnuOpen", "MnuDetail(3)", "MnuRecentTrack(0)")
     KeyDown, // keyCode = virtual-key code, shift = modifier mask
     KeyUp,
-    MouseDown, // button (1 left, 2 right), shift mask (1 Shift, 2 Ctrl, 4 Alt), x/y in twips
+    MouseDown, // button (1 left, 2 right, 4 middle), shift mask (1 Shift, 2 Ctrl, 4 Alt), x/y in
+               // twips
     MouseMove,
     MouseUp,
     DblClick,
+    // mouse wheel: index = notches turned (+ away from the author), x/y the
+    // pointer in twips, shift the modifier mask
+    MouseWheel,
     PanelText,  // a property text box changed: key = control name, text = new text
     PanelCombo, // a property combo box changed: key = control name, index = entry
     AutosaveTick,

@@ -1,6 +1,5 @@
 #include "edit/Editor.h"
 
-#include "edit/UiDefs.h"
 #include "render/Pipeline.h"
 #include "view/ViewOps.h"
 
@@ -11,15 +10,16 @@ Editor::Editor(Host& h, Surface& s) : host(h), surface(s) {
     view.AreaHeight = surface.Height();
     view.TwipsPerPixelX = surface.TwipsPerPixelX();
     view.TwipsPerPixelY = surface.TwipsPerPixelY();
+    BuildCommandTable(commands_);
 }
 
 void Editor::Dispatch(const Command& cmd) {
     switch (cmd.kind) {
     case CommandKind::Button:
-        OnButton(cmd.key);
+        OnButton(cmd);
         break;
     case CommandKind::Menu:
-        OnMenu(cmd.key);
+        OnMenu(cmd);
         break;
     case CommandKind::KeyDown:
         OnKeyDown(cmd.keyCode, cmd.shift);
@@ -28,10 +28,19 @@ void Editor::Dispatch(const Command& cmd) {
         OnKeyUp(cmd.keyCode, cmd.shift);
         break;
     case CommandKind::MouseDown:
+        OnMouseDown(cmd);
+        break;
     case CommandKind::MouseMove:
+        OnMouseMove(cmd);
+        break;
     case CommandKind::MouseUp:
+        OnMouseUp(cmd);
+        break;
     case CommandKind::DblClick:
-        // Mouse gestures are not handled yet.
+        OnDblClick(cmd);
+        break;
+    case CommandKind::MouseWheel:
+        OnWheel(cmd);
         break;
     case CommandKind::PanelText:
         OnPanelText(cmd.key, cmd.text);
@@ -48,76 +57,23 @@ void Editor::Dispatch(const Command& cmd) {
     }
 }
 
-void Editor::OnButton(const std::string& key) {
-    if (key == "New3Lane" || key == "New4Lane") {
-        if (ConfirmDiscard())
-            NewTrack(key == "New4Lane");
-    } else if (key == "LoadTrack") {
-        if (ConfirmDiscard())
-            OpenWithDialog();
-    } else if (key == "SaveTrack") {
-        Save();
-    } else if (key == "TrackInfo") {
-        if (HasTrack)
-            host.ShowTrackInfo();
-    } else if (key == "RefreshView") {
-        RefreshView();
-    } else if (key == "CenterView") {
-        CenterView(view);
-        RefreshView();
-    } else if (key == "CenterSpace") {
-        if (const Space* s = track.Find(sel.CurLane, sel.CurSpace)) {
-            CenterSpace(view, s->CenterX(), s->CenterY());
-            RefreshView();
-        }
-    } else if (IsModeKey(key)) {
-        SetEditMode(key);
-    } else if (key == "SetPrimarySpace") {
-        SetPrimarySpace();
-    } else if (IsGridKey(key)) {
-        SelectGridButton(key);
-    } else if (const ButtonDef* tool = FindPolyButton(key);
-               tool && tool->group == ButtonGroup::PolyTools) {
-        if (PolyTool != key)
-            host.SetButtonPressed(PolyTool, false);
-        PolyTool = key;
-        host.SetButtonPressed(key, true);
-    }
-    // The space commands ("AddSpace" .. "SetAdjacentSpace"), the polygon
-    // commands and "Options" have no command here yet.
+// A key without an entry (the "Options" button, for one) does nothing.
+void Editor::OnButton(const Command& cmd) {
+    if (const CommandTable::Handler* handler = commands_.FindButton(cmd.key))
+        (*handler)(*this, cmd);
 }
 
-void Editor::OnMenu(const std::string& name) {
-    if (name == "MnuNew3" || name == "MnuNew4") {
-        if (ConfirmDiscard())
-            NewTrack(name == "MnuNew4");
-    } else if (name == "MnuOpen") {
-        if (ConfirmDiscard())
-            OpenWithDialog();
-    } else if (name == "MnuSave") {
-        Save();
-    } else if (name == "MnuSaveAs") {
-        SaveAs();
-    } else if (name == "MnuTrackInfo") {
-        if (HasTrack)
-            host.ShowTrackInfo();
-    } else if (name.rfind("MnuRecentTrack(", 0) == 0) {
-        for (int i = 0; i < RecentTrackCount; ++i)
-            if (name == RecentTrackItem(i))
-                OpenRecent(i);
-    } else if (name == "MnuDrawFullDetail") {
-        ToggleFilled();
-    } else if (name.rfind("MnuDetail(", 0) == 0) {
-        for (int k = 1; k <= 4; ++k)
-            if (name == DetailItem(k))
-                SetDetailLevel(k);
-    } else if (name == "MnuSetBackColor") {
-        ChooseBackColor();
-    } else if (name.rfind("MnuDraw", 0) == 0) {
-        ToggleDisplayOption(name);
-    }
-    // "MnuExit" and "MnuAbout" belong to the shell; the tools and the
-    // context menus have no command here yet.
+void Editor::OnMenu(const Command& cmd) {
+    if (const CommandTable::Handler* handler = commands_.FindMenu(cmd.key))
+        (*handler)(*this, cmd);
+}
+
+void Editor::RunButton(const std::string& key) {
+    OnButton(Command::Button(key));
+}
+
+void Editor::RunMenu(const std::string& name) {
+    OnMenu(Command::Menu(name));
 }
 
 void Editor::SetArea(float widthTwips, float heightTwips, bool visible) {

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "edit/Command.h"
+#include "edit/CommandTable.h"
+#include "edit/DragStep.h"
 #include "edit/Host.h"
 #include "model/Selection.h"
 #include "model/Track.h"
@@ -153,6 +155,41 @@ class Editor {
     // Draws the current space again where it stands, without a full redraw.
     void RedrawCurrentSpace();
 
+    // ---- space commands (SpaceCommands.cpp); each redraws what it changes
+    void AddSpace();
+    void DeleteSpace();
+    void ResetSpace();
+    void CycleCOR();
+    void ScaleCurrentSpace(float delta);
+    void MoveCurrentSpace(float dx, float dy, bool modifier);
+    void RotateCurrentSpace(std::int16_t degrees, bool modifier);
+    void MoveWholeTrack(float dx, float dy);
+    void RotateWholeTrack(std::int16_t degrees);
+    void SetNextSpace();
+    void SetAdjacentSpace();
+
+    // ---- commands by key (CommandTable.h): the toolbar button `key` or the
+    // menu item `name`, as if the author had clicked it
+    void RunButton(const std::string& key);
+    void RunMenu(const std::string& name);
+
+    // ---- the mouse in the drawing area (Mouse.cpp)
+    // The space under the drawing-area point (x, y) becomes the current space;
+    // false (and nothing changes) when no space is there.
+    bool SelectSpaceAt(float x, float y);
+    // The drag steps of a pointer at (x, y) from LastPt under the grid in force.
+    DragStep DragStepAt(float x, float y) const;
+    // Gestures of the corner and polygon modes. In "EditCorner" the editor
+    // hands on the whole left press (after setting DownPt and LastPt), the
+    // right press, every left drag event (LastPt is advanced after the hook
+    // returns; use DragStepAt), the left release (never followed by a redraw)
+    // and the double-click. In "PolyMode" it hands on the left and right
+    // presses, every left drag event, hovering (button 0) and the left
+    // release (followed by RefreshView). Both modes' middle-button pan and
+    // wheel zoom stay with the editor.
+    void CornerMouse(const Command& cmd);
+    void PolyMouse(const Command& cmd);
+
     // ---- mirrors of widget state the editor's own decisions depend on
     void EnableButton(const std::string& key, bool enabled);
     bool ButtonEnabled(const std::string& key) const;
@@ -186,12 +223,25 @@ class Editor {
     // How often the whole area was redrawn (RefreshView runs that drew).
     int RefreshCount = 0;
 
+    // Drawing-area position of the last left press; drag anchor (the point of
+    // the last step along each axis); free end of the rubber band.
+    PointF DownPt;
+    PointF LastPt;
+    PointF RubberPt;
+
   private:
-    void OnButton(const std::string& key);
-    void OnMenu(const std::string& name);
+    void OnButton(const Command& cmd);
+    void OnMenu(const Command& cmd);
     void OnKeyDown(int keyCode, int shift);
     void OnKeyUp(int keyCode, int shift);
     void OnPanelCombo(const std::string& control, int index);
+    void OnMouseDown(const Command& cmd);
+    void OnMouseMove(const Command& cmd);
+    void OnMouseUp(const Command& cmd);
+    void OnDblClick(const Command& cmd);
+    void OnWheel(const Command& cmd);
+    // The quantised drag step of the space and view modes.
+    void DragModeStep(const DragStep& step, bool modifier);
     void OnPanelText(const std::string& control, const std::string& text);
     void OnDialogOK(const Command& cmd);
 
@@ -203,6 +253,10 @@ class Editor {
     void ReportSaveFailure(const std::string& path, const std::string& error);
     void FollowLaneOrder(const std::string& curLaneName, const std::string& primaryLaneName);
 
+    CommandTable commands_;
+    // Last pointer position of a middle-button pan, in drawing-area units.
+    PointF panPt_;
+    bool panning_ = false;
     std::map<std::string, bool> buttonEnabled_;
     std::string savedText_;
     bool autosaveFailureShown_ = false;

@@ -60,25 +60,25 @@ void Editor::OnKeyDown(int keyCode, int shift) {
         RefreshView();
         break;
     case VK::C:
-        OnButton("CenterView");
+        RunButton("CenterView");
         break;
     case VK::P:
-        OnButton("SetPrimarySpace");
+        RunButton("SetPrimarySpace");
         break;
     case VK::N:
         if (ButtonEnabled("SetNextSpace"))
-            OnButton("SetNextSpace");
+            RunButton("SetNextSpace");
         break;
     case VK::A:
         if (ButtonEnabled("SetAdjacentSpace"))
-            OnButton("SetAdjacentSpace");
+            RunButton("SetAdjacentSpace");
         break;
     case VK::Enter:
         if (EditMode != "PolyMode")
-            OnButton("AddSpace");
+            RunButton("AddSpace");
         break;
     case VK::O:
-        OnButton("ChangeCOR");
+        RunButton("ChangeCOR");
         break;
     case VK::NumPlus:
     case VK::Plus:

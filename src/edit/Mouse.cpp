@@ -1,0 +1,213 @@
+// The mouse in the drawing area: presses, drags, releases and double-clicks
+// of the left and right buttons in every editing mode, the middle-button pan
+// and the wheel zoom. The corner and polygon modes have their gestures in
+// CornerMouse and PolyMouse.
+
+#include <cmath>
+#include <cstdint>
+
+#include "edit/Editor.h"
+#include "edit/SpaceHit.h"
+#include "render/Overlays.h"
+#include "view/ViewOps.h"
+
+namespace td {
+
+namespace {
+
+constexpr int LeftButton = 1;
+constexpr int RightButton = 2;
+constexpr int MiddleButton = 4;
+
+// Nearest 16-bit integer, halves to the even neighbour.
+std::int16_t RoundEven16(float value) {
+    return static_cast<std::int16_t>(std::nearbyint(value));
+}
+
+// The pointer a mode shows while its drag runs.
+const char* DragPointer(const std::string& mode) {
+    if (mode == "ZoomView")
+        return "SizeNS";
+    if (mode == "RotateSpace" || mode == "RotateTrack")
+        return "SizeWE";
+    return "SizeAll";
+}
+
+} // namespace
+
+bool Editor::SelectSpaceAt(float x, float y) {
+    const SpaceHit hit = HitTestSpace(track, view, x, y);
+    if (!hit.found)
+        return false;
+    if (AreaVisible) {
+        Scene scene = MakeScene();
+        DrawCurrentSpaceHighlight(scene);
+    }
+    sel.CurLane = hit.lane;
+    sel.CurSpace = hit.space;
+    LoadCurrentSpace();
+    UpdateLanePanel();
+    UpdateSpacePanels();
+    UpdateToolbarState();
+    return true;
+}
+
+DragStep Editor::DragStepAt(float x, float y) const {
+    return QuantiseDrag(LastPt, x, y, view.CurrentGrid.Distance, view.Zoom);
+}
+
+void Editor::OnMouseDown(const Command& cmd) {
+    if (!HasTrack)
+        return;
+    if (cmd.button == MiddleButton) {
+        panning_ = true;
+        panPt_ = {cmd.x, cmd.y};
+        host.SetPointer("SizeAll");
+        return;
+    }
+    if (cmd.button == LeftButton) {
+        DownPt = {cmd.x, cmd.y};
+        LastPt = DownPt;
+        if (EditMode == "EditCorner") {
+            CornerMouse(cmd);
+            return;
+        }
+        if (EditMode == "PolyMode") {
+            PolyMouse(cmd);
+            return;
+        }
+        // Selecting a space never also starts the mode's own press action.
+        if (SelectSpaceAt(cmd.x, cmd.y))
+            return;
+        host.SetPointer(DragPointer(EditMode));
+    } else if (cmd.button == RightButton) {
+        if (EditMode == "EditCorner")
+            CornerMouse(cmd);
+        else if (EditMode == "PolyMode")
+            PolyMouse(cmd);
+        else
+            RunButton("AddSpace");
+    }
+}
+
+void Editor::OnMouseMove(const Command& cmd) {
+    if (!HasTrack)
+        return;
+    if (panning_) {
+        // The view follows the pointer exactly; PanView multiplies by the zoom.
+        PanStep((cmd.x - panPt_.x) / view.Zoom, (cmd.y - panPt_.y) / view.Zoom);
+        panPt_ = {cmd.x, cmd.y};
+        return;
+    }
+    if (cmd.button == 0) {
+        if (EditMode == "PolyMode")
+            PolyMouse(cmd);
+        else
+            host.SetPointer(EditMode);
+        return;
+    }
+    if (cmd.button != LeftButton)
+        return;
+    if (EditMode == "EditCorner")
+        CornerMouse(cmd);
+    else if (EditMode == "PolyMode")
+        PolyMouse(cmd);
+    else
+        DragModeStep(DragStepAt(cmd.x, cmd.y), cmd.shift != 0);
+    AdvanceDragAnchor(LastPt, cmd.x, cmd.y, view.CurrentGrid.Distance);
+}
+
+void Editor::DragModeStep(const DragStep& step, bool modifier) {
+    if (EditMode == "ZoomView") {
+        if (step.stepY) {
+            // Anchored at the press point: the world point under it stays.
+            const float s = 0.25f * static_cast<float>(step.dirY);
+            const float zoomBefore = view.Zoom;
+            if (ChangeZoom(view, s)) {
+                view.OffsetX += (view.OffsetX - DownPt.x) * s / zoomBefore;
+                view.OffsetY += (view.OffsetY - DownPt.y) * s / zoomBefore;
+                QuickRedraw();
+                host.SetPanelText("Zoom", ZoomPanelText(view.Zoom));
+            }
+        }
+    } else if (EditMode == "TranslateView") {
+        if (step.stepX)
+            PanStep(step.dx, 0.0f);
+        if (step.stepY)
+            PanStep(0.0f, step.dy);
+    } else if (EditMode == "TranslateSpace") {
+        if (step.stepX)
+            MoveCurrentSpace(step.dx, 0.0f, modifier);
+        if (step.stepY)
+            MoveCurrentSpace(0.0f, step.dy, modifier);
+    } else if (EditMode == "RotateSpace") {
+        if (step.stepX)
+            RotateCurrentSpace(RoundEven16(-static_cast<float>(view.CurrentGrid.Angle) * step.dirX),
+                               modifier);
+    } else if (EditMode == "TranslateTrack") {
+        if (step.stepX)
+            MoveWholeTrack(step.dx, 0.0f);
+        if (step.stepY)
+            MoveWholeTrack(0.0f, step.dy);
+    } else if (EditMode == "RotateTrack") {
+        if (step.stepX)
+            RotateWholeTrack(RoundEven16(-static_cast<float>(view.CurrentGrid.Angle) * step.dirX));
+    }
+}
+
+void Editor::OnMouseUp(const Command& cmd) {
+    if (!HasTrack)
+        return;
+    if (cmd.button == MiddleButton) {
+        if (panning_) {
+            panning_ = false;
+            host.SetPointer(EditMode == "PolyMode" ? "Arrow" : EditMode);
+            RefreshView();
+        }
+        return;
+    }
+    if (cmd.button == LeftButton) {
+        if (EditMode == "EditCorner") {
+            CornerMouse(cmd);
+            return;
+        }
+        if (EditMode == "PolyMode")
+            PolyMouse(cmd);
+    }
+    if (cmd.button != RightButton && EditMode != "EditCorner")
+        RefreshView();
+}
+
+void Editor::OnDblClick(const Command& cmd) {
+    if (!HasTrack)
+        return;
+    if (EditMode == "EditCorner") {
+        CornerMouse(cmd);
+    } else if (EditMode == "ZoomView" || EditMode == "TranslateView") {
+        // The release of the second click redraws.
+        CenterOnPoint(view, DownPt.x, DownPt.y);
+    }
+}
+
+void Editor::OnWheel(const Command& cmd) {
+    if (!HasTrack || cmd.index == 0)
+        return;
+    // One zoom step per notch, anchored at the pointer like the "ZoomView" drag.
+    const int notches = cmd.index > 0 ? cmd.index : -cmd.index;
+    const float s = cmd.index > 0 ? 0.25f : -0.25f;
+    bool changed = false;
+    for (int i = 0; i < notches && i < 40; ++i) {
+        const float zoomBefore = view.Zoom;
+        if (!ChangeZoom(view, s))
+            break;
+        view.OffsetX += (view.OffsetX - cmd.x) * s / zoomBefore;
+        view.OffsetY += (view.OffsetY - cmd.y) * s / zoomBefore;
+        changed = true;
+    }
+    if (changed) {
+        host.SetPanelText("Zoom", ZoomPanelText(view.Zoom));
+        RefreshView();
+    }
+}
+
+} // namespace td
