@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "edit/CommandTable.h"
 #include "edit/DragStep.h"
 #include "edit/Host.h"
+#include "edit/PolyOps.h"
 #include "model/Selection.h"
 #include "model/Track.h"
 #include "render/DisplayOptions.h"
@@ -190,6 +192,40 @@ class Editor {
     void CornerMouse(const Command& cmd);
     void PolyMouse(const Command& cmd);
 
+    // ---- corner gestures (CornerGestures.cpp)
+    void CornerPress(float x, float y);
+    void CornerMenuPress(float x, float y);
+    // One drag step of the current corner's flag, with exclusive-or feedback.
+    void MoveFlagStep(std::int16_t dx, std::int16_t dy);
+
+    // ---- polygon gestures (PolyGestures.cpp)
+    void PolyPress(float x, float y);
+    void PolyMenuPress(float x, float y);
+    void PolyHover(float x, float y);
+    void PolyDragStep(const DragStep& step);
+    // Makes a vertex hit current (and updates the panels); false without one.
+    bool SelectVertex(std::optional<VertexRef> hit);
+    // The rubber band from the polygon under construction to RubberPt, in
+    // the inverting pen: a second call takes it off.
+    void DrawRubberBand();
+    // The edges that meet at the current vertex.
+    void DrawVertexEdges(Colour colour, int penMode);
+
+    // ---- polygon commands (PolyCommands.cpp)
+    // Colour dialog for the current polygon's fill or outline colour.
+    void ChoosePolyColour(bool fill);
+    // Palette colour k (1..9) as the current polygon's fill or outline colour.
+    void SetPolyPaletteColour(bool fill, int k);
+    // One of the stacking moves of PolyOps.h on the current polygon.
+    void MovePolyInStack(bool (*move)(Track&, Selection&));
+    void DuplicateCurrentPoly();
+    // Deletes the current polygon after the author confirms it.
+    void DeleteCurrentPolygon();
+    // "Create Outline Polys" of the Tools menu.
+    void CreateOutline();
+    // Ends the construction of a polygon, keeping its vertices.
+    void EndPolygonConstruction();
+
     // ---- mirrors of widget state the editor's own decisions depend on
     void EnableButton(const std::string& key, bool enabled);
     bool ButtonEnabled(const std::string& key) const;
@@ -228,6 +264,9 @@ class Editor {
     PointF DownPt;
     PointF LastPt;
     PointF RubberPt;
+    // Entry selected in the polygon detail list; new polygons take detail
+    // entry + 2.
+    int PolyDetailEntry = 0;
 
   private:
     void OnButton(const Command& cmd);
@@ -257,6 +296,9 @@ class Editor {
     // Last pointer position of a middle-button pan, in drawing-area units.
     PointF panPt_;
     bool panning_ = false;
+    // RefreshCount when the rubber band was last drawn: a full redraw since
+    // then has painted it over.
+    int rubberShownAt_ = -1;
     std::map<std::string, bool> buttonEnabled_;
     std::string savedText_;
     bool autosaveFailureShown_ = false;

@@ -35,7 +35,8 @@ void Editor::OnKeyDown(int keyCode, int shift) {
 
     switch (keyCode) {
     case VK::D:
-        // Ctrl+D duplicates the current polygon in polygon mode (not handled yet).
+        if (EditMode == "PolyMode" && shift == MaskCtrl)
+            RunMenu("MnuDupPoly");
         break;
     case VK::F5:
         RefreshView();
