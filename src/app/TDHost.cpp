@@ -27,6 +27,9 @@ namespace td {
 
 MsgAnswer TD::MessageBox(const std::string& text, const std::string& title, MsgButtons buttons,
                          MsgIcon icon) {
+    // A box raised during start-up (a track named on the command line that
+    // cannot be read) shows over the window, not behind it.
+    ShowPlaced();
     QMessageBox box(this);
     box.setWindowTitle(FromHostText(title));
     box.setText(FromHostText(text));

@@ -2,6 +2,7 @@
 // the Host calls that address menu items by name.
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCursor>
 #include <QMenu>
 #include <QMenuBar>
@@ -37,6 +38,10 @@ void TD::BuildMenus() {
 }
 
 void TD::AddMenuItems(QMenu* menu, const std::vector<MenuItemDef>& items) {
+    // Radio items of one menu share a group, which shows them as one of
+    // several. The group may hold none checked: the editor sets every mark
+    // itself after each pick.
+    QActionGroup* radios = nullptr;
     for (const MenuItemDef& item : items) {
         QAction* action = nullptr;
         if (item.kind == MenuItemKind::Separator) {
@@ -58,6 +63,13 @@ void TD::AddMenuItems(QMenu* menu, const std::vector<MenuItemDef>& items) {
             if (item.checkable) {
                 action->setCheckable(true);
                 action->setChecked(item.checked);
+            }
+            if (item.checkable && item.radio) {
+                if (!radios) {
+                    radios = new QActionGroup(menu);
+                    radios->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+                }
+                radios->addAction(action);
             }
             const std::string name = item.name;
             connect(action, &QAction::triggered, this, [this, action, name] {

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "HostText.h"
+#include "StatusPanel.h"
 #include "TD.h"
 
 namespace td {
@@ -16,7 +17,7 @@ namespace td {
 namespace {
 
 // A text of the width a panel usually needs: every panel is at least that
-// wide, which an 800 pixel window still holds, and shares what is left.
+// wide, which an 800 pixel window still holds.
 QString TypicalText(const std::string& key) {
     static const std::map<std::string, const char*> texts = {
         {"Mode", "Translate Space"},       {"Grid", "Medium Grid"},    {"Zoom", "Zoom Level:2.25"},
@@ -37,14 +38,14 @@ void TD::BuildStatusBar() {
     font.setPointSizeF(font.pointSizeF() * 0.8);
     bar->setFont(font);
     for (const PanelDef& def : StatusPanels()) {
-        auto* label = new QLabel(QString::fromLatin1(def.text.c_str()), bar);
+        // Each panel asks for the width of its whole text; the bar gives it
+        // from its free space, then shrinks panels down to their typical
+        // width, where a longer text ends in "…".
+        auto* label =
+            new StatusPanel(QString::fromLatin1(def.text.c_str()), TypicalText(def.key), bar);
         label->setObjectName(QString::fromLatin1(def.key.c_str()));
         label->setToolTip(QString::fromLatin1(def.tooltip.c_str()));
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setContentsMargins(1, 0, 1, 0);
-        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(TypicalText(def.key)) + 6);
-        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        bar->addPermanentWidget(label, 1);
+        bar->addPermanentWidget(label, 0);
         panels_[def.key] = label;
     }
 }

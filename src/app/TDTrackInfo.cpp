@@ -180,9 +180,22 @@ void TDTrackInfo::BuildLayout() {
     buttons->addStretch(1);
     outer->addLayout(buttons);
 
-    for (int field = 0; field < FieldCount; ++field)
-        connect(edits_[static_cast<size_t>(field)], &QLineEdit::textChanged, this,
+    for (int field = 0; field < FieldCount; ++field) {
+        QLineEdit* edit = edits_[static_cast<size_t>(field)];
+        connect(edit, &QLineEdit::textChanged, this,
                 [this, field](const QString& text) { StoreField(field, text); });
+        // The file keeps no double quote inside a text: the box shows the
+        // single quote that will be saved as it is typed.
+        connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
+            if (!text.contains(QLatin1Char('"')))
+                return;
+            const int cursor = edit->cursorPosition();
+            QString single = text;
+            single.replace(QLatin1Char('"'), QLatin1Char('\''));
+            edit->setText(single);
+            edit->setCursorPosition(cursor);
+        });
+    }
     connect(edits_[RainyMax], &QLineEdit::textChanged, this,
             [this](const QString& text) { weatherLabels_[1]->setText(ChangeableCaption(text)); });
     connect(edits_[ChangeableMax], &QLineEdit::textChanged, this,

@@ -80,19 +80,64 @@ void ViewFinder(QPainter& p) {
     p.drawPolyline(QPolygonF({QPointF(a + l, b), QPointF(a, b), QPointF(a, b - l)}));
 }
 
+// Device pixels per design unit of the painter (the icons are designed 24 units wide).
+qreal DeviceScale(const QPainter& p) {
+    return p.transform().m11();
+}
+
 void DotGrid(QPainter& p, int count, qreal radius) {
     p.setPen(Stroke(Ink, 1.0));
     p.setBrush(QColor(238, 241, 245));
     p.drawRoundedRect(QRectF(1.5, 1.5, 21, 21), 2.5, 2.5);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Ink);
+    // The dots are laid on whole device pixels: smoothed at a small size, a
+    // fine grid would blur into an even grey.
+    const QTransform toDevice = p.transform();
+    const int side = qMax(1, qFloor(2.0 * radius * DeviceScale(p)));
+    p.save();
+    p.resetTransform();
+    p.setRenderHint(QPainter::Antialiasing, false);
     const qreal step = 18.0 / count;
     for (int i = 0; i < count; ++i)
-        for (int j = 0; j < count; ++j)
-            p.drawEllipse(QPointF(3 + step * (i + 0.5), 3 + step * (j + 0.5)), radius, radius);
+        for (int j = 0; j < count; ++j) {
+            const QPointF c = toDevice.map(QPointF(3 + step * (i + 0.5), 3 + step * (j + 0.5)));
+            p.fillRect(QRect(qRound(c.x() - side / 2.0), qRound(c.y() - side / 2.0), side, side),
+                       Ink);
+        }
+    p.restore();
+}
+
+// At small sizes the lanes are plain stripes on whole pixels, so that three
+// and four lanes can be counted.
+void LaneStripes(QPainter& p, int count) {
+    const QTransform toDevice = p.transform();
+    const QPoint tl = toDevice.map(QPointF(1.5, 3)).toPoint();
+    const QPoint br = toDevice.map(QPointF(22.5, 21)).toPoint();
+    const int height = br.y() - tl.y();
+    const int lane = qMax(1, (height - (count - 1)) / count);
+    p.save();
+    p.resetTransform();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    int y = tl.y() + (height - (lane * count + count - 1)) / 2;
+    for (int i = 0; i < count; ++i) {
+        p.fillRect(QRect(tl.x(), y, br.x() - tl.x(), lane), i == count - 1 ? Ink : Tarmac);
+        y += lane + 1;
+    }
+    p.restore();
 }
 
 // ------------------------------------------------------------ main toolbar symbols
+
+void NewLanes(QPainter& p, int count) {
+    if (DeviceScale(p) < 0.9) {
+        LaneStripes(p, count);
+        return;
+    }
+    if (count == 3)
+        Lanes(p, 3, QRectF(1.5, 2.5, 21, 14));
+    else
+        Lanes(p, 4, QRectF(1.5, 1.5, 21, 16));
+    Badge(p, QPointF(17.5, 17.5), 5.5, Blue, count == 3 ? '3' : '4');
+}
 
 void PaintFolder(QPainter& p) {
     p.setPen(Stroke(Ink, 1.3));
@@ -347,16 +392,8 @@ using SymbolPainter = void (*)(QPainter&);
 
 const QHash<QString, SymbolPainter>& Painters() {
     static const QHash<QString, SymbolPainter> painters = {
-        {"New3Lane",
-         [](QPainter& p) {
-             Lanes(p, 3, QRectF(1.5, 2.5, 21, 14));
-             Badge(p, QPointF(17.5, 17.5), 5.5, Blue, '3');
-         }},
-        {"New4Lane",
-         [](QPainter& p) {
-             Lanes(p, 4, QRectF(1.5, 1.5, 21, 16));
-             Badge(p, QPointF(17.5, 17.5), 5.5, Blue, '4');
-         }},
+        {"New3Lane", [](QPainter& p) { NewLanes(p, 3); }},
+        {"New4Lane", [](QPainter& p) { NewLanes(p, 4); }},
         {"LoadTrack", PaintFolder},
         {"SaveTrack", PaintDisk},
         {"TrackInfo", PaintInfo},

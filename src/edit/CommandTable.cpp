@@ -26,6 +26,7 @@ void BuildCommandTable(CommandTable& table) {
     RegisterViewCommands(table);
     RegisterSpaceCommands(table);
     RegisterPolyCommands(table);
+    RegisterToolCommands(table);
 }
 
 } // namespace td

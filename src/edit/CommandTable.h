@@ -36,6 +36,7 @@ void RegisterFileCommands(CommandTable& table);
 void RegisterViewCommands(CommandTable& table);
 void RegisterSpaceCommands(CommandTable& table);
 void RegisterPolyCommands(CommandTable& table);
+void RegisterToolCommands(CommandTable& table);
 
 // Fills a table with every registered command.
 void BuildCommandTable(CommandTable& table);

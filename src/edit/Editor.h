@@ -169,6 +169,13 @@ class Editor {
     void RotateWholeTrack(std::int16_t degrees);
     void SetNextSpace();
     void SetAdjacentSpace();
+    // Moves polygon CurPoly by whole world units.
+    void MovePolygon(float dx, float dy);
+    // Draws (or, drawn twice, erases) the current-space highlight.
+    void ToggleHighlight();
+    // Paints stored space (lane, index) where it stands, keeping the
+    // exclusive-or layers whole.
+    void PaintSpace(int lane, int index);
 
     // ---- commands by key (CommandTable.h): the toolbar button `key` or the
     // menu item `name`, as if the author had clicked it
@@ -281,6 +288,7 @@ class Editor {
     void OnWheel(const Command& cmd);
     // The quantised drag step of the space and view modes.
     void DragModeStep(const DragStep& step, bool modifier);
+    void ToggleLink(bool next);
     void OnPanelText(const std::string& control, const std::string& text);
     void OnDialogOK(const Command& cmd);
 

@@ -4,6 +4,7 @@
 #include "edit/DisplayItems.h"
 #include "edit/Editor.h"
 #include "edit/UiDefs.h"
+#include "model/SpaceGeometry.h"
 #include "model/Templates.h"
 #include "view/ViewOps.h"
 
@@ -14,9 +15,14 @@ namespace td {
 namespace {
 
 // Track menu items that need a track to work on.
-const char* const TrackMenus[] = {"MnuTrackInfo",     "MnuReorder",      "MnuAssignSeg",
-                                  "MnuClearTags",     "MnuStartingGrid", "MnuSetBackColor",
-                                  "MnuCreateOutline", "MnuCenterTrack"};
+const char* const TrackMenus[] = {
+    "MnuSave",      "MnuSaveAs",       "MnuTrackInfo",    "MnuReorder",       "MnuAssignSeg",
+    "MnuClearTags", "MnuStartingGrid", "MnuSetBackColor", "MnuCreateOutline", "MnuCenterTrack"};
+
+// Status panels and property-panel controls that describe the current space.
+const char* const SpacePanels[] = {"CurrSpace", "SpaceX",  "SpaceY", "CurrRot",
+                                   "CurrScl",   "Segment", "Corner"};
+const char* const SpaceCombos[] = {"SpacePropCombo", "StartingGridCombo", "GapPartCombo"};
 
 bool EndsWith(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() &&
@@ -90,6 +96,17 @@ void Editor::NewTrack(bool fourLanes) {
 void Editor::ResetEditor() {
     sel.CurLane = 2;
     sel.CurSpace = 0;
+    // A track read in part may have no first space in lane 2: nothing of the
+    // track before it may then be shown as current.
+    const bool hasSpace = track.Find(sel.CurLane, sel.CurSpace) != nullptr;
+    if (!hasSpace) {
+        Space fresh;
+        ComputeSpaceOutline(fresh);
+        sel.WorkPts = fresh.Pt;
+        sel.WorkRotation = fresh.Rotation;
+        sel.WorkScale = fresh.Scale;
+        sel.WorkCOR = 0;
+    }
     LoadCurrentSpace();
 
     const auto& buttons = MainToolbar();
@@ -104,6 +121,15 @@ void Editor::ResetEditor() {
 
     UpdateLanePanel();
     UpdateSpacePanels();
+    if (!hasSpace) {
+        if (!track.ValidLane(sel.CurLane))
+            host.SetPanelText("CurrLane", "");
+        for (const char* key : SpacePanels)
+            host.SetPanelText(key, "");
+        for (const char* name : SpaceCombos)
+            host.SetComboIndex(name, -1);
+        host.SetControlText("SpacePosTxt", "");
+    }
 
     for (const char* name : TrackMenus)
         host.SetMenuEnabled(name, true);

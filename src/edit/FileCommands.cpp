@@ -101,7 +101,10 @@ void Editor::OpenRecent(int index) {
         return;
     if (!ConfirmDiscard())
         return;
-    LoadTrackFile(RecentCaptions[static_cast<size_t>(index)]);
+    // A copy: loading rewrites the recent captions before the path is used
+    // in a message.
+    const std::string path = RecentCaptions[static_cast<size_t>(index)];
+    LoadTrackFile(path);
 }
 
 bool Editor::LoadTrackFile(const std::string& path) {
@@ -121,7 +124,8 @@ bool Editor::LoadTrackFile(const std::string& path) {
     // A partial track must not be written over the file it came from, so it
     // is kept without a file name.
     TrackPath = result.complete ? path : std::string();
-    if (!IsAutosaveName(path))
+    // Only tracks read whole are worth offering again.
+    if (result.complete && !IsAutosaveName(path))
         host.AddRecentTrack(path);
     RefreshRecentTracks();
     UpdateTitle();
@@ -168,8 +172,11 @@ bool Editor::SaveTrackFile(const std::string& path, bool autosave) {
     const SaveResult result = SaveTrack(track, path);
     FollowLaneOrder(curLaneName, primaryLaneName);
     if (!result.ok) {
-        if (!autosave || !autosaveFailureShown_)
+        if (!autosave)
             ReportSaveFailure(path, result.error);
+        else if (!autosaveFailureShown_)
+            host.MessageBox(AutosaveFailedText(path, result.error), SaveFailedTitle, MsgButtons::OK,
+                            MsgIcon::Exclamation);
         if (autosave)
             autosaveFailureShown_ = true;
         return false;

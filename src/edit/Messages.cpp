@@ -16,6 +16,13 @@ std::string SaveFailedText(const std::string& path, const std::string& error) {
     return text;
 }
 
+std::string AutosaveFailedText(const std::string& path, const std::string& error) {
+    std::string text = "The automatic save of the track could not write\n" + path;
+    if (!error.empty())
+        text += "\n\n" + error;
+    return text;
+}
+
 std::string OpenFailedText(const std::string& path, const std::string& reason) {
     std::string text = "The file could not be opened:\n" + path;
     if (!reason.empty())

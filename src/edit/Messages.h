@@ -12,6 +12,8 @@ std::string UnsavedChangesText();
 // A save that failed: the file and the reason.
 extern const char* const SaveFailedTitle;
 std::string SaveFailedText(const std::string& path, const std::string& error);
+// The automatic save failed: says so, since the author asked for nothing.
+std::string AutosaveFailedText(const std::string& path, const std::string& error);
 
 // A file that could not be opened at all, and one whose reading stopped early.
 extern const char* const OpenFailedTitle;

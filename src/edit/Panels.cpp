@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "edit/Editor.h"
+#include "edit/SpaceOps.h"
 #include "edit/UiDefs.h"
 #include "render/Overlays.h"
 #include "view/ViewOps.h"
@@ -44,11 +45,7 @@ void Editor::LoadCurrentSpace() {
     const Space* space = track.Find(sel.CurLane, sel.CurSpace);
     if (!space)
         return;
-    sel.WorkPts = space->Pt;
-    sel.WorkRotation = space->Rotation;
-    sel.WorkScale = space->Scale;
-    if (space->COR != 0)
-        sel.WorkCOR = space->COR;
+    LoadWorkingCopy(track, sel);
 
     const auto& symbols = SymbolTable();
     for (size_t i = 0; i < symbols.size(); ++i)

@@ -133,4 +133,22 @@ void Editor::RedrawCurrentSpace() {
     toggleXorLayers();
 }
 
+void Editor::PaintSpace(int lane, int index) {
+    if (!AreaVisible || !track.Find(lane, index))
+        return;
+    // As above, without the highlight, which the caller has taken off.
+    Scene scene = MakeScene();
+    auto toggleXorLayers = [&] {
+        if (display.DrawFlags && sel.CurCorner >= 0)
+            for (const Corner& c : track.Corners)
+                DrawCornerFlag(scene, c, Col::White, PenXor, LineSolid);
+        DrawWorldCOR(scene);
+    };
+    toggleXorLayers();
+    Colour outline = Col::Black;
+    DrawSpace(scene, lane, index, outline, PenCopy, LineSolid);
+    DrawSpaceOverlays(scene, lane, index);
+    toggleXorLayers();
+}
+
 } // namespace td

@@ -1,24 +1,233 @@
-// The space commands of the toolbar, the keys and the mouse.
+// The space commands of the toolbar, the keys and the mouse. The track
+// operations live in SpaceOps; these handlers decide what to redraw.
+
+#include <set>
 
 #include "edit/CommandTable.h"
 #include "edit/Editor.h"
+#include "edit/SpaceOps.h"
+#include "render/Colours.h"
+#include "render/Overlays.h"
+#include "render/SpaceDraw.h"
 
 namespace td {
 
-void Editor::AddSpace() {}
-void Editor::DeleteSpace() {}
-void Editor::ResetSpace() {}
-void Editor::CycleCOR() {}
-void Editor::ScaleCurrentSpace(float) {}
-void Editor::MoveCurrentSpace(float, float, bool) {}
-void Editor::RotateCurrentSpace(std::int16_t, bool) {}
-void Editor::MoveWholeTrack(float, float) {}
-void Editor::RotateWholeTrack(std::int16_t) {}
-void Editor::SetNextSpace() {}
-void Editor::SetAdjacentSpace() {}
+namespace {
+
+// Exclusive-or picture of one stored space, drawn once to show it and once
+// more to take it away again.
+SpaceXorDraw XorSpaces(Editor& ed) {
+    if (!ed.AreaVisible)
+        return {};
+    return [&ed](int lane, int index) {
+        Scene scene = ed.MakeScene();
+        Colour outline = Col::White;
+        DrawSpace(scene, lane, index, outline, PenXor, LineSolid);
+    };
+}
+
+int SelectedSymbolCode(const Editor& ed) {
+    const auto& symbols = SymbolTable();
+    if (ed.SymbolEntry < 0 || ed.SymbolEntry >= static_cast<int>(symbols.size()))
+        return Sym::Regular;
+    return symbols[static_cast<size_t>(ed.SymbolEntry)].code;
+}
+
+// The spaces the primary space's links name, by kind, for the link letters.
+struct LinkMarks {
+    std::set<SpaceRef> next;
+    std::set<SpaceRef> adjacent;
+};
+
+LinkMarks MarksOf(Track& track, SpaceRef primary) {
+    LinkMarks marks;
+    if (const Space* p = PrimarySpaceOf(track, primary)) {
+        for (SpaceRef n : p->Nxt)
+            if (n >= 0)
+                marks.next.insert(n);
+        for (SpaceRef a : p->Adj)
+            if (a >= 0)
+                marks.adjacent.insert(a);
+    }
+    return marks;
+}
+
+} // namespace
+
+void Editor::ToggleHighlight() {
+    if (!AreaVisible)
+        return;
+    Scene scene = MakeScene();
+    DrawCurrentSpaceHighlight(scene);
+}
+
+void Editor::AddSpace() {
+    if (!HasTrack || !track.ValidLane(sel.CurLane))
+        return;
+    const bool pending = IsPendingSpace(track, sel);
+    if (pending && !AppendPendingSpace(track, sel))
+        return; // the lane is full
+    ToggleHighlight();
+    if (pending &&
+        AppendResetsSymbol(track.Lanes[static_cast<size_t>(sel.CurLane)].Name, sel.CurSpace)) {
+        SymbolEntry = 0;
+        host.SetComboIndex("SpacePropCombo", 0);
+    }
+    StoreCurrentSpace(track, sel, SelectedSymbolCode(*this));
+    PaintSpace(sel.CurLane, sel.CurSpace);
+    ++sel.CurSpace;
+    if (IsPendingSpace(track, sel)) {
+        MakePendingAfterCurrent(sel);
+        ToggleHighlight();
+    } else {
+        LoadCurrentSpace();
+    }
+    UpdateToolbarState();
+    UpdateLanePanel();
+    UpdateSpacePanels();
+}
+
+void Editor::DeleteSpace() {
+    if (!HasTrack)
+        return;
+    if (!DeleteCurrentSpace(track, sel))
+        return;
+    UpdateToolbarState();
+    UpdateSpacePanels();
+    LoadCurrentSpace();
+    RefreshView();
+}
+
+void Editor::ResetSpace() {
+    if (!HasTrack || !td::ResetSpace(track, sel.CurLane, sel.CurSpace, sel.WorkScale))
+        return;
+    LoadCurrentSpace();
+    UpdateSpacePanels();
+    RefreshView();
+}
+
+void Editor::CycleCOR() {
+    if (!HasTrack)
+        return;
+    Scene scene = MakeScene();
+    auto marker = [&] {
+        const int cor = sel.WorkCOR >= 0 && sel.WorkCOR <= 4 ? sel.WorkCOR : 0;
+        const PointF p = sel.WorkPts[static_cast<size_t>(cor)];
+        if (AreaVisible)
+            DrawSpaceCOR(scene, p.x, p.y);
+    };
+    marker();
+    td::CycleCOR(sel);
+    marker();
+}
+
+void Editor::ScaleCurrentSpace(float delta) {
+    if (!HasTrack || !track.Find(sel.CurLane, sel.CurSpace))
+        return;
+    ToggleHighlight();
+    td::ScaleCurrentSpace(track, sel, delta, SelectedSymbolCode(*this), XorSpaces(*this));
+    ToggleHighlight();
+    UpdateSpacePanels();
+    UpdateToolbarState();
+}
+
+void Editor::MoveCurrentSpace(float dx, float dy, bool modifier) {
+    if (!HasTrack)
+        return;
+    ToggleHighlight();
+    td::MoveCurrentSpace(track, sel, dx, dy, modifier, XorSpaces(*this));
+    ToggleHighlight();
+    UpdateSpacePanels();
+}
+
+void Editor::RotateCurrentSpace(std::int16_t degrees, bool modifier) {
+    if (!HasTrack)
+        return;
+    ToggleHighlight();
+    td::RotateCurrentSpace(track, sel, degrees, modifier, XorSpaces(*this));
+    ToggleHighlight();
+    UpdateSpacePanels();
+}
+
+void Editor::MoveWholeTrack(float dx, float dy) {
+    if (!HasTrack)
+        return;
+    td::MoveWholeTrack(track, sel, dx, dy);
+    QuickRedraw();
+}
+
+void Editor::RotateWholeTrack(std::int16_t degrees) {
+    if (!HasTrack)
+        return;
+    td::RotateWholeTrack(track, sel, degrees);
+    QuickRedraw();
+}
+
+void Editor::MovePolygon(float dx, float dy) {
+    if (!HasTrack)
+        return;
+    td::MovePolygon(track, sel.CurPoly, dx, dy);
+    QuickRedraw();
+}
+
+void Editor::ToggleLink(bool next) {
+    if (!HasTrack)
+        return;
+    const LinkMarks before = MarksOf(track, sel.PrimarySpace);
+    const bool changed =
+        next ? ToggleNextLink(track, sel.PrimarySpace, sel.CurLane, sel.CurSpace)
+             : ToggleAdjacentLink(track, sel.PrimarySpace, sel.CurLane, sel.CurSpace);
+    if (!changed || !AreaVisible)
+        return;
+    // Exclusive-or letters: toggle exactly the spaces whose mark came or went.
+    const LinkMarks after = MarksOf(track, sel.PrimarySpace);
+    Scene scene = MakeScene();
+    auto toggle = [&](const std::set<SpaceRef>& a, const std::set<SpaceRef>& b, bool nextMark) {
+        for (SpaceRef r : a)
+            if (!b.count(r))
+                if (const Space* s = track.Find(r))
+                    nextMark ? DrawNextMark(scene, *s) : DrawAdjacentMark(scene, *s);
+    };
+    if (display.DrawNext) {
+        toggle(before.next, after.next, true);
+        toggle(after.next, before.next, true);
+    }
+    if (display.DrawAdjacent) {
+        toggle(before.adjacent, after.adjacent, false);
+        toggle(after.adjacent, before.adjacent, false);
+    }
+}
+
+void Editor::SetNextSpace() {
+    ToggleLink(true);
+}
+
+void Editor::SetAdjacentSpace() {
+    ToggleLink(false);
+}
 
 void RegisterSpaceCommands(CommandTable& table) {
+    table.AddButton("AddSpace", [](Editor& ed, const Command&) { ed.AddSpace(); });
+    table.AddButton("DeleteSpace", [](Editor& ed, const Command&) { ed.DeleteSpace(); });
+    table.AddButton("ResetSpace", [](Editor& ed, const Command&) { ed.ResetSpace(); });
+    table.AddButton("ChangeCOR", [](Editor& ed, const Command&) { ed.CycleCOR(); });
+    table.AddButton("ScaleSpaceUp", [](Editor& ed, const Command&) {
+        const Space* cur = ed.track.Find(ed.sel.CurLane, ed.sel.CurSpace);
+        // Past double length only the code-60 space may grow.
+        if (ed.sel.WorkScale >= 2.0f && !(cur && cur->Symbol == 60))
+            return;
+        ed.ScaleCurrentSpace(0.1f);
+        ed.EnableButton("ScaleSpaceDown", true);
+    });
+    table.AddButton("ScaleSpaceDown", [](Editor& ed, const Command&) {
+        if (!(ed.sel.WorkScale > 0.8f))
+            return;
+        ed.ScaleCurrentSpace(-0.1f);
+        ed.EnableButton("ScaleSpaceUp", true);
+    });
     table.AddButton("SetPrimarySpace", [](Editor& ed, const Command&) { ed.SetPrimarySpace(); });
+    table.AddButton("SetNextSpace", [](Editor& ed, const Command&) { ed.SetNextSpace(); });
+    table.AddButton("SetAdjacentSpace", [](Editor& ed, const Command&) { ed.SetAdjacentSpace(); });
 }
 
 } // namespace td

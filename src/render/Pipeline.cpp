@@ -58,7 +58,10 @@ void RefreshView(Scene& scene) {
         for (const Corner& c : scene.track.Corners)
             DrawCornerFlag(scene, c, Col::White, PenXor, LineSolid);
 
-    ComputeCurrentOutline(scene);
+    // No highlight while the current lane does not exist (a track read in
+    // part, or none at all).
+    if (scene.track.ValidLane(scene.sel.CurLane))
+        ComputeCurrentOutline(scene);
     DrawWorldCOR(scene);
 }
 

@@ -157,8 +157,8 @@ TEST(PipelineEmpty, EmptyTrackAndDanglingStateRedrawWithoutError) {
     RefreshView(scene);
     QuickRedraw(scene);
     EXPECT_EQ(f.surface.Count(Op::Polygon), 0u);
-    // Still the highlight and the origin marker.
-    EXPECT_EQ(f.surface.Count(Op::Circle), 3u);
+    // The origin marker only: no highlight without the current lane.
+    EXPECT_EQ(f.surface.Count(Op::Circle), 2u);
     // Empty lanes, a one-vertex and an empty polygon, in both modes.
     f.AddLane("Left");
     f.AddLane("Pit");
