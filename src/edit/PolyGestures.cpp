@@ -164,10 +164,10 @@ void Editor::PolyDragStep(const DragStep& step) {
         if (step.stepY)
             move(0.0f, step.dy);
     } else if (tool == "TranslatePoly") {
-        if (step.stepX && MovePolygon(track, sel.CurPoly, step.dx, 0.0f))
-            QuickRedraw();
-        if (step.stepY && MovePolygon(track, sel.CurPoly, 0.0f, step.dy))
-            QuickRedraw();
+        if (step.stepX)
+            MovePolygon(step.dx, 0.0f);
+        if (step.stepY)
+            MovePolygon(0.0f, step.dy);
     } else if (tool == "RotatePoly") {
         if (step.stepX &&
             RotatePolygon(track, sel.CurPoly, TurnStep(view.CurrentGrid.Angle, step.dirX)))

@@ -186,14 +186,6 @@ bool MoveVertex(Track& track, const Selection& sel, float dx, float dy) {
     return true;
 }
 
-bool MovePolygon(Track& track, int poly, float dx, float dy) {
-    if (poly < 0 || poly >= Count(track.BackPolys))
-        return false;
-    for (PointI& p : track.BackPolys[static_cast<size_t>(poly)].Vtxs)
-        p = Rounded(static_cast<double>(p.x) + dx, static_cast<double>(p.y) + dy);
-    return true;
-}
-
 bool RotatePolygon(Track& track, int poly, std::int16_t degrees) {
     if (poly < 0 || poly >= Count(track.BackPolys))
         return false;

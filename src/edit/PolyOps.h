@@ -80,8 +80,6 @@ void FinishPolygon(Track& track, Selection& sel, std::string_view tool);
 
 // Moves the current vertex by (dx, dy) world units, rounding to whole units.
 bool MoveVertex(Track& track, const Selection& sel, float dx, float dy);
-// Moves every vertex of polygon `poly` by (dx, dy), rounding to whole units.
-bool MovePolygon(Track& track, int poly, float dx, float dy);
 // Turns polygon `poly` by `degrees` about the mean of its vertices,
 // rounding the vertices to whole units.
 bool RotatePolygon(Track& track, int poly, std::int16_t degrees);

@@ -181,19 +181,17 @@ TEST(PolyOps, VertexHit_WithinOnePixelSizeOnEachAxis) {
     EXPECT_FALSE(FirstVertexHit(Track{}, view, 0.0f, 0.0f));
 }
 
-TEST(PolyOps, MoveVertexAndPolygon_RoundHalvesToEven) {
+TEST(PolyOps, MoveVertex_RoundsHalvesToEven) {
     Track track;
     track.BackPolys = {Poly({{0, 0}, {1, 1}})};
     Selection sel;
     sel.CurPoly = 0;
     sel.CurVtx = 1;
-    EXPECT_TRUE(MoveVertex(track, sel, 0.5f, -2.0f));
-    EXPECT_EQ(track.BackPolys[0].Vtxs[1], (PointI{2, -1}));
-    EXPECT_TRUE(MovePolygon(track, 0, 0.5f, 0.5f));
-    EXPECT_EQ(track.BackPolys[0].Vtxs, (std::vector<PointI>{{0, 0}, {2, -0}}));
+    EXPECT_TRUE(MoveVertex(track, sel, 0.5f, -2.5f));
+    EXPECT_EQ(track.BackPolys[0].Vtxs[1], (PointI{2, -2}));
+    EXPECT_EQ(track.BackPolys[0].Vtxs[0], (PointI{0, 0}));
     sel.CurVtx = 2;
     EXPECT_FALSE(MoveVertex(track, sel, 1, 1));
-    EXPECT_FALSE(MovePolygon(track, 1, 1, 1));
 }
 
 TEST(PolyOps, RotatePolygon_TurnsAboutTheMeanOfItsVertices) {
