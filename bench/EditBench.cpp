@@ -53,7 +53,9 @@ class NullHost : public td::Host {
     void SetPointer(const std::string&) override {}
     void ShowEditingArea() override {}
     void SetWindowTitle(const std::string&) override {}
-    void ShowCornerProperties() override {}
+    void ShowCornerProperties(const std::array<std::string, 4>&) override {}
+    void CloseCornerProperties() override {}
+    void SelectCornerPropertyBox(int) override {}
     void ShowTrackInfo() override {}
     std::vector<std::string> RecentTracks() override { return {}; }
     void AddRecentTrack(const std::string&) override {}
