@@ -5,6 +5,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace td {
 
@@ -28,6 +29,9 @@ enum class CommandKind {
     PanelCombo, // a property combo box changed: key = control name, index = entry
     AutosaveTick,
     GoToSpace, // a problem of the track check was chosen: index = lane, space = space
+    // a dialog's OK button: key = the dialog's name ("TDCornerProp"), texts =
+    // its text boxes in order
+    DialogOK,
 };
 
 struct Command {
@@ -41,6 +45,7 @@ struct Command {
     float x = 0.0f;
     float y = 0.0f;
     int space = 0;
+    std::vector<std::string> texts;
 
     static Command Make(CommandKind kind, std::string k = {}) {
         Command c;
@@ -74,6 +79,11 @@ struct Command {
         Command c = Make(CommandKind::GoToSpace);
         c.index = lane;
         c.space = spaceIndex;
+        return c;
+    }
+    static Command DialogOK(std::string dialog, std::vector<std::string> boxes) {
+        Command c = Make(CommandKind::DialogOK, std::move(dialog));
+        c.texts = std::move(boxes);
         return c;
     }
     static Command Combo(std::string control, int i) {

@@ -54,6 +54,9 @@ void Editor::DispatchCommand(const Command& cmd) {
     case CommandKind::GoToSpace:
         GoToSpace(cmd.index, cmd.space);
         break;
+    case CommandKind::DialogOK:
+        OnDialogOK(cmd);
+        break;
     }
 }
 

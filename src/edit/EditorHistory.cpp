@@ -32,6 +32,7 @@ bool PartOfGesture(const Command& cmd) {
     switch (cmd.kind) {
     case CommandKind::MouseMove:
     case CommandKind::MouseUp:
+    case CommandKind::MouseWheel:
     case CommandKind::KeyDown:
     case CommandKind::KeyUp:
         return true;

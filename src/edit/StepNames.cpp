@@ -108,10 +108,12 @@ std::string ControlName(const std::string& control) {
         {"GapPartCombo", "Change Gap Marker"},
         {"StartingGridCombo", "Change Grid Place"},
         {"SpacePosTxt", "Change Lane Position"},
+        {"TrackInfoTxt", "Edit Track Info"},
         {"PolyDetailCombo", "Change Polygon Detail"},
         {"PolyZOrderTxt", "Change Polygon Order"},
     };
-    std::string name = Lookup(names, control);
+    // "TrackInfoTxt(3)" is the fourth box of the track information.
+    std::string name = Lookup(names, control.substr(0, control.find('(')));
     return name.empty() ? GenericName : name;
 }
 
@@ -136,6 +138,8 @@ std::string StepName(const Command& cmd, const std::string& editMode,
     case CommandKind::PanelText:
     case CommandKind::PanelCombo:
         return ControlName(cmd.key);
+    case CommandKind::DialogOK:
+        return cmd.key == "TDCornerProp" ? "Edit Corner Info" : GenericName;
     default:
         return GenericName;
     }
