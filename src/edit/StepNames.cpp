@@ -45,6 +45,7 @@ std::string PlainCaption(const std::string& caption) {
 std::string ButtonName(const std::string& key) {
     static const std::map<std::string, std::string> names = {
         {"AddSpace", "Add Space"},
+        {"TrackInfo", "Edit Track Info"},
         {"ChangeCOR", "Change Center of Rotation"},
         {"DeletePoly", "Delete Polygon"},
         {"PolyFillcolor", "Polygon Fill Color"},
@@ -125,6 +126,9 @@ std::string StepName(const Command& cmd, const std::string& editMode,
     case CommandKind::Button:
         return ButtonName(cmd.key);
     case CommandKind::Menu:
+        // The track information dialog is modal: all its edits are one step.
+        if (cmd.key == "MnuTrackInfo")
+            return ButtonName("TrackInfo");
         if (const MenuItemDef* item = FindMenuItem(cmd.key))
             return PlainCaption(item->caption);
         return GenericName;
