@@ -57,6 +57,7 @@ class NullHost : public td::Host {
     void CloseCornerProperties() override {}
     void SelectCornerPropertyBox(int) override {}
     void ShowTrackInfo() override {}
+    void ShowTrackCheck(const std::vector<td::TrackProblem>&) override {}
     std::vector<std::string> RecentTracks() override { return {}; }
     void AddRecentTrack(const std::string&) override {}
     void StartAutosaveTimer() override {}

@@ -305,7 +305,7 @@ TEST_F(TDWindowTest, MenusCarryTheirCaptionsShortcutsAndHiddenEntries) {
     QStringList bar;
     for (const QAction* a : w->menuBar()->actions())
         bar << a->text();
-    EXPECT_EQ(bar, QStringList({"&File", "&Tools", "&Options", "&Help"}));
+    EXPECT_EQ(bar, QStringList({"&File", "&Edit", "&Tools", "&Options", "&Help"}));
 
     const QMenu* file = w->Menu("MnuFile");
     ASSERT_NE(file, nullptr);
