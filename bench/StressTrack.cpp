@@ -1,6 +1,6 @@
 #include "StressTrack.h"
 
-#include "model/TrackGenerator.h"
+#include "tools/TrackGenerator.h"
 
 namespace td {
 

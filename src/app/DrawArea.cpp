@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include "KeyMap.h"
 
@@ -85,6 +86,22 @@ void DrawArea::mouseDoubleClickEvent(QMouseEvent* event) {
         return;
     }
     SendMouse(CommandKind::DblClick, 1, event);
+}
+
+// One editor zoom step per notch of 120, anchored at the pointer.
+void DrawArea::wheelEvent(QWheelEvent* event) {
+    event->accept();
+    wheelRest_ += event->angleDelta().y();
+    const int notches = wheelRest_ / 120;
+    if (notches == 0 || !commandSink_)
+        return;
+    wheelRest_ -= notches * 120;
+    const QPointF p = event->position();
+    Command c = Command::Mouse(CommandKind::MouseWheel, 0, ModifierMask(event->modifiers()),
+                               static_cast<float>(p.x()) * TwipsPerPixelX(),
+                               static_cast<float>(p.y()) * TwipsPerPixelY());
+    c.index = notches;
+    commandSink_(c);
 }
 
 void DrawArea::resizeEvent(QResizeEvent* event) {

@@ -43,6 +43,7 @@ class DrawArea : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -53,6 +54,9 @@ class DrawArea : public QWidget {
     const QImageSurface& surface_;
     CommandSink commandSink_;
     AreaSink areaSink_;
+    // Wheel rotation not yet sent, in eighths of a degree (fine-grained
+    // wheels report less than one notch at a time).
+    int wheelRest_ = 0;
 };
 
 } // namespace td

@@ -1,5 +1,10 @@
 #include "KeyMap.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QWidget>
+
 namespace td {
 
 namespace {
@@ -149,6 +154,55 @@ int VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers) {
     default:
         return 0;
     }
+}
+
+namespace {
+
+class WindowKeyRouter : public QObject {
+  public:
+    WindowKeyRouter(QWidget* window, std::function<void(const Command&)> sink)
+        : QObject(window), window_(window), sink_(std::move(sink)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool press = event->type() == QEvent::KeyPress;
+        if (!press && event->type() != QEvent::KeyRelease)
+            return false;
+        // Only the first delivery, to the focused control of this window.
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || widget == window_ || widget != QApplication::focusWidget() ||
+            widget->window() != window_)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (qobject_cast<QLineEdit*>(widget)) {
+            // Enter ends the typing; it must not go on to the window and
+            // add a space there as well.
+            if (press && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+                static_cast<QObject*>(widget)->event(event);
+                key->accept();
+                return true;
+            }
+            return false;
+        }
+        const int code = VirtualKeyCode(key->key(), key->modifiers());
+        if (code == 0 || (!press && key->isAutoRepeat()))
+            return false;
+        sink_(Command::Key(press ? CommandKind::KeyDown : CommandKind::KeyUp, code,
+                           ModifierMask(key->modifiers())));
+        // An accepted key goes no further up the widget chain.
+        key->accept();
+        return true;
+    }
+
+  private:
+    QWidget* window_;
+    std::function<void(const Command&)> sink_;
+};
+
+} // namespace
+
+void RouteWindowKeys(QWidget* window, std::function<void(const Command&)> sink) {
+    qApp->installEventFilter(new WindowKeyRouter(window, std::move(sink)));
 }
 
 } // namespace td

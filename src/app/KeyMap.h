@@ -4,6 +4,12 @@
 
 #include <Qt>
 
+#include <functional>
+
+#include "edit/Command.h"
+
+class QWidget;
+
 namespace td {
 
 // Modifier mask of the core: 1 Shift, 2 Ctrl, 4 Alt, added.
@@ -12,5 +18,12 @@ int ModifierMask(Qt::KeyboardModifiers modifiers);
 // Virtual-key code for a Qt key; 0 when the key has no code the core uses.
 // `modifiers` tells the numeric keypad's plus and minus from the main ones.
 int VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers);
+
+// Sends the keys pressed and released anywhere in `window` to `sink` as
+// editor key commands before the control with the focus sees them, so that
+// the bindings work whatever has the focus; a text box with the focus keeps
+// its keys. Keys the editor has no code for go on as usual. Keys sent to the
+// window itself are left to its own handlers.
+void RouteWindowKeys(QWidget* window, std::function<void(const Command&)> sink);
 
 } // namespace td

@@ -78,6 +78,7 @@ TD::TD(TDOptions options, QWidget* parent)
     statusBar()->hide();
 
     drawArea_->SetCommandSink([this](const Command& c) { Dispatch(c); });
+    RouteWindowKeys(this, [this](const Command& c) { Dispatch(c); });
     drawArea_->SetAreaSink([this](float w, float h, bool) { OnAreaChanged(w, h); });
 
     autosaveTimer_.setInterval(60000);

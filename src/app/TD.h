@@ -32,6 +32,7 @@ class QToolButton;
 namespace td {
 
 class DrawArea;
+class TDCornerProp;
 
 struct TDOptions {
     // Shows the splash screen while the window opens.
@@ -94,7 +95,11 @@ class TD : public QMainWindow, public Host {
     void SetPointer(const std::string& key) override;
     void ShowEditingArea() override;
     void SetWindowTitle(const std::string& title) override;
-    void ShowCornerProperties() override;
+    void ShowCornerProperties(const std::array<std::string, 4>& texts) override;
+    void CloseCornerProperties() override;
+    void SelectCornerPropertyBox(int index) override;
+    // The corner properties dialog while it exists; nullptr before the first opening.
+    TDCornerProp* CornerProp() const { return cornerProp_; }
     void ShowTrackInfo() override;
     std::vector<std::string> RecentTracks() override;
     void AddRecentTrack(const std::string& path) override;
@@ -136,6 +141,7 @@ class TD : public QMainWindow, public Host {
     Editor editor_;
 
     DrawArea* drawArea_ = nullptr;
+    TDCornerProp* cornerProp_ = nullptr;
     QWidget* editingArea_ = nullptr;
     QToolBar* mainToolbar_ = nullptr;
     QToolBar* polyToolbar_ = nullptr;

@@ -19,6 +19,7 @@
 #include "RecentTracks.h"
 #include "TD.h"
 #include "TDAbout.h"
+#include "TDCornerProp.h"
 #include "TDSplash.h"
 #include "TDTrackInfo.h"
 
@@ -148,7 +149,21 @@ void TD::SetWindowTitle(const std::string& title) {
     setWindowTitle(FromHostText(title));
 }
 
-void TD::ShowCornerProperties() {}
+void TD::ShowCornerProperties(const std::array<std::string, 4>& texts) {
+    if (!cornerProp_)
+        cornerProp_ = new TDCornerProp([this](const Command& c) { Dispatch(c); }, this);
+    cornerProp_->ShowCornerProp(texts);
+}
+
+void TD::CloseCornerProperties() {
+    if (cornerProp_)
+        cornerProp_->hide();
+}
+
+void TD::SelectCornerPropertyBox(int index) {
+    if (cornerProp_ && cornerProp_->isVisible())
+        cornerProp_->SelectBox(index);
+}
 
 void TD::ShowTrackInfo() {
     TDTrackInfo dialog(editor_.track, this);

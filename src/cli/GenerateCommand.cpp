@@ -2,7 +2,7 @@
 
 #include "Commands.h"
 #include "Trktool.h"
-#include "model/TrackGenerator.h"
+#include "tools/TrackGenerator.h"
 
 namespace trktool {
 
@@ -17,8 +17,8 @@ bool ParseInt(const std::string& text, int lo, int hi, int& value) {
     return true;
 }
 
-constexpr const char* GenerateUsage =
-    "usage: trktool generate OUT [--lanes 3|4] [--length N] [--polygons P] [--name TEXT]";
+constexpr const char* GenerateUsage = "usage: trktool generate OUT [--lanes 3|4] [--length N] "
+                                      "[--polygons P] [--name TEXT] [--layout TEXT]";
 
 int Bad(std::ostream& err, const std::string& message) {
     err << "trktool: " << message << "\n"
@@ -31,22 +31,25 @@ int Bad(std::ostream& err, const std::string& message) {
 int Generate(const Args& args, std::ostream&, std::ostream& err) {
     std::string out;
     std::string name = "Generated Circuit";
-    int lanes = 3, length = 60, polygons = 20;
+    std::string layoutText;
+    int lanes = 3, length = 120, polygons = 40;
+    bool lengthGiven = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--name") {
+        if (a == "--name" || a == "--layout") {
             if (i + 1 >= args.size())
                 return Bad(err, a + " needs a value");
-            name = args[++i];
+            (a == "--name" ? name : layoutText) = args[++i];
         } else if (a == "--lanes" || a == "--length" || a == "--polygons") {
             if (i + 1 >= args.size())
                 return Bad(err, a + " needs a value");
             const std::string& v = args[++i];
             const bool ok = a == "--lanes"    ? ParseInt(v, 3, 4, lanes)
-                            : a == "--length" ? ParseInt(v, 16, 999, length)
+                            : a == "--length" ? ParseInt(v, 50, 999, length)
                                               : ParseInt(v, 0, 100000, polygons);
             if (!ok)
                 return Bad(err, "bad value for " + a + ": \"" + v + "\"");
+            lengthGiven = lengthGiven || a == "--length";
         } else if (!a.empty() && a[0] == '-') {
             return Bad(err, "unknown option \"" + a + "\"");
         } else if (out.empty()) {
@@ -57,10 +60,24 @@ int Generate(const Args& args, std::ostream&, std::ostream& err) {
     }
     if (out.empty())
         return Bad(err, "no output file");
-    td::Track track = td::GenerateTrack(td::OptionsForLength(lanes, length, polygons));
+    td::GeneratorOptions options = td::OptionsForLength(lanes, length, polygons);
+    if (!layoutText.empty()) {
+        // A layout of its own is taken at its size unless a length is asked for.
+        td::TrackLayout layout;
+        std::string error;
+        if (!td::ParseLayout(layoutText, layout, error))
+            return Bad(err, "bad layout: " + error);
+        if (!td::CloseLayout(layout, error))
+            return Bad(err, "bad layout: " + error);
+        if (lengthGiven)
+            layout = td::FitLayout(layout, lanes, length);
+        options.Layout = layout;
+        options.PitLength = td::PitLengthFor(layout);
+    }
+    td::Track track = td::GenerateTrack(options);
     track.Info.Name = name;
-    track.Info.Description =
-        std::to_string(lanes) + " lanes of " + std::to_string(length) + " spaces";
+    track.Info.Description = std::to_string(lanes) + " lanes of " +
+                             std::to_string(track.Lanes[0].Spaces.size()) + " spaces";
     track.Info.Author = "trktool generate";
     return Save(track, out, err) ? ExitOk : ExitError;
 }

@@ -21,8 +21,10 @@ constexpr const char* Usage =
     "  autotag IN OUT           link the straights and the pit boxes with the garages\n"
     "  grid normal|tight IN OUT build the starting grid from its first two places\n"
     "  center IN OUT            move the track to the middle of the world\n"
-    "  generate OUT [--lanes 3|4] [--length N] [--polygons P] [--name TEXT]\n"
-    "                           build a complete closed track\n"
+    "  outline IN OUT           add the outline polygons of the track's lanes\n"
+    "  generate OUT [--lanes 3|4] [--length N] [--polygons P] [--name TEXT] [--layout TEXT]\n"
+    "                           build a complete closed track; a layout lists straights\n"
+    "                           and arcs in spaces: \"S12 R3:90 S6 L4:50 ...\" (R right, L left)\n"
     "  render IN OUT.png [--size WxH] [--zoom Z] [--wireframe] [--detail 1-4]\n"
     "                           draw a track into a PNG image\n"
     "  --help                   show this text\n"
@@ -95,6 +97,8 @@ int RunTrktool(const Args& args, std::ostream& out, std::ostream& err) {
     }
     if (cmd == "generate")
         return Generate(Args(args.begin() + 1, args.end()), out, err);
+    if (cmd == "outline")
+        return Outline(Args(args.begin() + 1, args.end()), err);
     if (cmd == "render")
         return RunRenderCommand(Args(args.begin() + 1, args.end()));
     return UsageError(err, "unknown command \"" + cmd + "\"");

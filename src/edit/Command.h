@@ -5,6 +5,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace td {
 
@@ -27,6 +28,9 @@ enum class CommandKind {
     PanelText,  // a property text box changed: key = control name, text = new text
     PanelCombo, // a property combo box changed: key = control name, index = entry
     AutosaveTick,
+    // a dialog's OK button: key = the dialog's name ("TDCornerProp"), texts =
+    // its text boxes in order
+    DialogOK,
 };
 
 struct Command {
@@ -39,6 +43,7 @@ struct Command {
     int shift = 0;
     float x = 0.0f;
     float y = 0.0f;
+    std::vector<std::string> texts;
 
     static Command Make(CommandKind kind, std::string k = {}) {
         Command c;
@@ -66,6 +71,11 @@ struct Command {
     static Command Text(std::string control, std::string t) {
         Command c = Make(CommandKind::PanelText, std::move(control));
         c.text = std::move(t);
+        return c;
+    }
+    static Command DialogOK(std::string dialog, std::vector<std::string> boxes) {
+        Command c = Make(CommandKind::DialogOK, std::move(dialog));
+        c.texts = std::move(boxes);
         return c;
     }
     static Command Combo(std::string control, int i) {

@@ -25,6 +25,7 @@ void BuildCommandTable(CommandTable& table) {
     RegisterFileCommands(table);
     RegisterViewCommands(table);
     RegisterSpaceCommands(table);
+    RegisterPolyCommands(table);
     RegisterToolCommands(table);
 }
 

@@ -35,6 +35,7 @@ class CommandTable {
 void RegisterFileCommands(CommandTable& table);
 void RegisterViewCommands(CommandTable& table);
 void RegisterSpaceCommands(CommandTable& table);
+void RegisterPolyCommands(CommandTable& table);
 void RegisterToolCommands(CommandTable& table);
 
 // Fills a table with every registered command.

@@ -51,6 +51,9 @@ void Editor::Dispatch(const Command& cmd) {
     case CommandKind::AutosaveTick:
         AutosaveTick();
         break;
+    case CommandKind::DialogOK:
+        OnDialogOK(cmd);
+        break;
     }
 }
 

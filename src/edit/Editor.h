@@ -6,12 +6,15 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "edit/Command.h"
 #include "edit/CommandTable.h"
 #include "edit/DragStep.h"
 #include "edit/Host.h"
+#include "edit/PolyOps.h"
 #include "model/Selection.h"
 #include "model/Track.h"
 #include "render/DisplayOptions.h"
@@ -130,6 +133,15 @@ class Editor {
     void UpdateSpacePanels();
     void UpdateToolbarState();
 
+    // ---- corners (CornerCommands.cpp)
+    // Opens the properties dialog on the current corner (nothing without one).
+    void OpenCornerProperties();
+    // The dialog's OK: writes its texts into the current corner, or refuses
+    // a count that is no whole number in range and keeps the dialog open.
+    void AcceptCornerProperties(const std::vector<std::string>& texts);
+    // Deletes the current corner after the author confirms it.
+    void DeleteCorner();
+
     // ---- modes, grids and display options (Options.cpp)
     void SetEditMode(const std::string& key);
     void SelectGridButton(const std::string& key);
@@ -187,6 +199,40 @@ class Editor {
     void CornerMouse(const Command& cmd);
     void PolyMouse(const Command& cmd);
 
+    // ---- corner gestures (CornerGestures.cpp)
+    void CornerPress(float x, float y);
+    void CornerMenuPress(float x, float y);
+    // One drag step of the current corner's flag, with exclusive-or feedback.
+    void MoveFlagStep(std::int16_t dx, std::int16_t dy);
+
+    // ---- polygon gestures (PolyGestures.cpp)
+    void PolyPress(float x, float y);
+    void PolyMenuPress(float x, float y);
+    void PolyHover(float x, float y);
+    void PolyDragStep(const DragStep& step);
+    // Makes a vertex hit current (and updates the panels); false without one.
+    bool SelectVertex(std::optional<VertexRef> hit);
+    // The rubber band from the polygon under construction to RubberPt, in
+    // the inverting pen: a second call takes it off.
+    void DrawRubberBand();
+    // The edges that meet at the current vertex.
+    void DrawVertexEdges(Colour colour, int penMode);
+
+    // ---- polygon commands (PolyCommands.cpp)
+    // Colour dialog for the current polygon's fill or outline colour.
+    void ChoosePolyColour(bool fill);
+    // Palette colour k (1..9) as the current polygon's fill or outline colour.
+    void SetPolyPaletteColour(bool fill, int k);
+    // One of the stacking moves of PolyOps.h on the current polygon.
+    void MovePolyInStack(bool (*move)(Track&, Selection&));
+    void DuplicateCurrentPoly();
+    // Deletes the current polygon after the author confirms it.
+    void DeleteCurrentPolygon();
+    // "Create Outline Polys" of the Tools menu.
+    void CreateOutline();
+    // Ends the construction of a polygon, keeping its vertices.
+    void EndPolygonConstruction();
+
     // ---- mirrors of widget state the editor's own decisions depend on
     void EnableButton(const std::string& key, bool enabled);
     bool ButtonEnabled(const std::string& key) const;
@@ -225,6 +271,9 @@ class Editor {
     PointF DownPt;
     PointF LastPt;
     PointF RubberPt;
+    // Entry selected in the polygon detail list; new polygons take detail
+    // entry + 2.
+    int PolyDetailEntry = 0;
 
   private:
     void OnButton(const Command& cmd);
@@ -241,6 +290,7 @@ class Editor {
     void DragModeStep(const DragStep& step, bool modifier);
     void ToggleLink(bool next);
     void OnPanelText(const std::string& control, const std::string& text);
+    void OnDialogOK(const Command& cmd);
 
     // The written form of the track with a fixed stamp, for change detection.
     std::string WrittenForm() const;
@@ -254,6 +304,9 @@ class Editor {
     // Last pointer position of a middle-button pan, in drawing-area units.
     PointF panPt_;
     bool panning_ = false;
+    // RefreshCount when the rubber band was last drawn: a full redraw since
+    // then has painted it over.
+    int rubberShownAt_ = -1;
     std::map<std::string, bool> buttonEnabled_;
     std::string savedText_;
     bool autosaveFailureShown_ = false;

@@ -6,6 +6,7 @@
 // menu item names ("MnuAutoTagSpaces", "MnuRecentTrack(0)", "MnuDetail(2)", ...)
 // and control names ("SpacePropCombo", "SpacePosTxt", ...).
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -67,7 +68,16 @@ class Host {
     virtual void SetWindowTitle(const std::string& title) = 0;
 
     // Dialogs owned by the shell.
-    virtual void ShowCornerProperties() = 0;
+    // The modeless corner properties dialog with its four boxes (name,
+    // required stops, longest path, shortest path) filled in; its OK comes
+    // back as a DialogOK command "TDCornerProp". Showing it while it is open
+    // fills it again.
+    virtual void ShowCornerProperties(const std::array<std::string, 4>& texts) = 0;
+    // Closes the corner properties dialog (after its OK was accepted).
+    virtual void CloseCornerProperties() = 0;
+    // Leaves the dialog open with box `index` focused and its text selected
+    // (after its OK was refused).
+    virtual void SelectCornerPropertyBox(int index) = 0;
     virtual void ShowTrackInfo() = 0;
 
     // Recent tracks: the shell keeps the list in its settings store.

@@ -149,6 +149,7 @@ void Editor::UpdateToolbarState() {
             detailEntry = detail >= 0 && detail <= 2 ? detail : 0;
         }
         host.SetComboIndex("PolyDetailCombo", detailEntry);
+        PolyDetailEntry = detailEntry;
         for (const ButtonDef& b : PolyToolbar())
             if (!b.key.empty())
                 EnableButton(b.key, hasPoly);

@@ -77,6 +77,8 @@ void Editor::OnPanelCombo(const std::string& control, int index) {
             sel.CurSpace < MaxLaneSpaces)
             track.StartPos[static_cast<size_t>(index)] = MakeRef(sel.CurLane, sel.CurSpace);
     } else if (control == "PolyDetailCombo") {
+        if (index >= 0 && index <= 2)
+            PolyDetailEntry = index;
         if (sel.CurPoly >= 0 && sel.CurPoly < static_cast<int>(track.BackPolys.size()) &&
             index >= 0 && index <= 2)
             track.BackPolys[static_cast<size_t>(sel.CurPoly)].Detail =

@@ -4,7 +4,7 @@
 
 #include "edit/CommandTable.h"
 #include "edit/Editor.h"
-#include "model/SpaceGeometry.h"
+#include "edit/SpaceOps.h"
 #include "tools/AutoTag.h"
 #include "tools/CenterTrack.h"
 #include "tools/LaneTools.h"
@@ -65,22 +65,13 @@ void CenterTrackCommand(Editor& ed) {
     const std::optional<PointF> middle = SpacesMiddle(ed.track);
     if (!middle)
         return;
-    // As with every whole-track move, a pending space gives way to the last
-    // stored one, and the working copy follows the stored current space.
-    Selection& sel = ed.sel;
-    if (ed.track.ValidLane(sel.CurLane) && sel.CurSpace > 0 &&
-        sel.CurSpace ==
-            static_cast<int>(ed.track.Lanes[static_cast<size_t>(sel.CurLane)].Spaces.size()))
-        --sel.CurSpace;
-    MoveTrackBy(ed.track, -middle->x, -middle->y);
-    if (const Space* s = ed.track.Find(sel.CurLane, sel.CurSpace)) {
-        sel.WorkPts[0] = s->Pt[0];
-        ComputeOutline(sel.WorkPts, sel.WorkRotation, sel.WorkScale);
-    }
-    if (!ed.track.BackPolys.empty())
-        sel.CurPoly = static_cast<int>(ed.track.BackPolys.size()) - 1;
     // The renderer collects the bounds of what it draws afresh.
     ed.bounds = TrackBounds{};
+    MoveWholeTrack(ed.track, ed.sel, -middle->x, -middle->y);
+    for (size_t p = 0; p < ed.track.BackPolys.size(); ++p) {
+        ed.sel.CurPoly = static_cast<int>(p);
+        MovePolygon(ed.track, ed.sel.CurPoly, -middle->x, -middle->y);
+    }
     ed.RefreshView();
 }
 

@@ -179,8 +179,23 @@ TEST_F(TrktoolTest, GenerateBuildsASoundTrack) {
     const ToolRun info = Tool({"info", Path("g.trk")});
     EXPECT_NE(info.out.find("Track Name: Test Ring\n"), std::string::npos);
     EXPECT_NE(info.out.find("Number of Lanes: 4\n"), std::string::npos);
-    EXPECT_NE(info.out.find("Lane 4 Length: 80\n"), std::string::npos);
-    EXPECT_NE(info.out.find("Number of Corners: 4\n"), std::string::npos);
+    EXPECT_NE(info.out.find("Number of Corners: 7\n"), std::string::npos);
+}
+
+TEST_F(TrktoolTest, GenerateTakesALayout) {
+    ToolRun r = Tool({"generate", Path("l.trk"), "--layout",
+                      "S12 R3:90 S4 R3:90 S6 L2:60 R2:60 S6 R3:90 S4 R3:90 S12"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(Tool({"check", Path("l.trk")}).code, 0);
+    EXPECT_NE(Tool({"info", Path("l.trk")}).out.find("Number of Corners: 5\n"), std::string::npos);
+
+    r = Tool({"generate", Path("bad.trk"), "--layout", "S12 R3:90 S6"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("whole turn"), std::string::npos) << r.err;
+    r = Tool({"generate", Path("bad.trk"), "--layout", "S12 Q3"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("cannot read \"Q3\""), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(Path("bad.trk")));
 }
 
 TEST_F(TrktoolTest, TheDemoTrackIsSound) {

@@ -50,6 +50,9 @@ class FakeHost : public Host {
     char decimalSeparator = '.';
     int trackInfoShown = 0;
     int cornerPropertiesShown = 0;
+    bool cornerPropertiesOpen = false;
+    std::array<std::string, 4> cornerTexts{};
+    int cornerBoxSelected = -1;
     int timerStarts = 0;
     int editingAreaShown = 0;
     std::vector<std::string> popups;
@@ -112,7 +115,13 @@ class FakeHost : public Host {
         title = t;
         log.push_back("Title " + t);
     }
-    void ShowCornerProperties() override { ++cornerPropertiesShown; }
+    void ShowCornerProperties(const std::array<std::string, 4>& texts) override {
+        ++cornerPropertiesShown;
+        cornerPropertiesOpen = true;
+        cornerTexts = texts;
+    }
+    void CloseCornerProperties() override { cornerPropertiesOpen = false; }
+    void SelectCornerPropertyBox(int index) override { cornerBoxSelected = index; }
     void ShowTrackInfo() override { ++trackInfoShown; }
     std::vector<std::string> RecentTracks() override { return recent; }
     void AddRecentTrack(const std::string& path) override {

@@ -1,0 +1,338 @@
+#include "tools/TrackGenerator.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/SpaceGeometry.h"
+#include "model/TrackFile.h"
+#include "tools/AutoTag.h"
+#include "tools/CenterTrack.h"
+#include "tools/GeneratorScenery.h"
+#include "tools/LaneTools.h"
+#include "tools/Segments.h"
+#include "tools/StartGrid.h"
+
+namespace td {
+
+namespace {
+
+constexpr double Pi = 3.14159265358979323846;
+constexpr double SpaceUnits = 2 * SpaceHalfLength;
+// Gap between the outermost racing lane and the pit lane, centre to centre,
+// and between the pit lane and the garages.
+constexpr double PitOffset = 300;
+constexpr double GarageOffset = 100;
+
+// Spaces for a stretch of `length`: the count whose spaces are closest to a
+// standard length by ratio, so that no space is much more than 1.41 or much
+// less than 0.71 standard lengths.
+int Count(double length) {
+    const double x = length / SpaceUnits;
+    const int lo = std::max(1, static_cast<int>(std::floor(x)));
+    return x * x > lo * (lo + 1.0) ? lo + 1 : lo;
+}
+
+double LaneOffset(int lane, int lanes) {
+    return (lane - (lanes - 1) / 2.0) * 2 * SpaceHalfWidth;
+}
+
+// Where the spaces of a lane begin and end piece by piece. Neighbouring lanes
+// are staggered by half a space on the straights: even lanes start every
+// straight half a space early, so that their first space sits across the
+// finish line and the odd lanes meet the line with a space edge.
+std::vector<double> PieceBounds(const LayoutPath& path, int lane, double offset) {
+    const int m = path.Pieces();
+    std::vector<double> bounds(static_cast<size_t>(m) + 1);
+    double s = 0;
+    auto halfStep = [&](int j) {
+        const TrackPiece& p = path.Piece(j);
+        return p.IsArc() ? 0.0 : p.Length / Count(p.Length) / 2;
+    };
+    for (int j = 0; j < m; ++j) {
+        double shift = 0;
+        if (lane % 2 == 0)
+            shift = -(path.Piece(j).IsArc() ? halfStep((j + m - 1) % m) : halfStep(j));
+        bounds[static_cast<size_t>(j)] = s + shift;
+        s += path.PieceLength(j, offset);
+    }
+    bounds[static_cast<size_t>(m)] = s + bounds[0];
+    return bounds;
+}
+
+// Distance along the centre line of a point `s` along the lane at `offset`.
+double CentreDistance(const LayoutPath& path, double s, double offset) {
+    const double lane = path.Length(offset);
+    double laps = std::floor(s / lane);
+    int piece = 0;
+    double t = 0;
+    path.AtDistance(s, offset, &piece, &t);
+    double centre = 0;
+    for (int j = 0; j < piece; ++j)
+        centre += path.PieceLength(j, 0);
+    const double len = path.PieceLength(piece, offset);
+    centre += len > 0 ? t * path.PieceLength(piece, 0) / len : 0;
+    return centre + laps * path.Length(0);
+}
+
+std::int16_t Degrees(double heading) {
+    int r = static_cast<int>(std::lround(heading)) % 360;
+    if (r < 0)
+        r += 360;
+    return static_cast<std::int16_t>(r);
+}
+
+// Spaces of one racing lane; `pieceOf` receives the piece of each space.
+Lane BuildLane(const LayoutPath& path, int lane, int lanes, std::vector<int>& pieceOf) {
+    static const char* names3[] = {"Left", "Middle", "Right"};
+    static const char* names4[] = {"Left", "Mid-Left", "Mid-Right", "Right"};
+    Lane out{lanes == 4 ? names4[lane] : names3[lane], {}};
+    const double offset = LaneOffset(lane, lanes);
+    const std::vector<double> bounds = PieceBounds(path, lane, offset);
+    for (int j = 0; j < path.Pieces(); ++j) {
+        const double a0 = bounds[static_cast<size_t>(j)];
+        const double len = bounds[static_cast<size_t>(j) + 1] - a0;
+        const int n = Count(len);
+        for (int k = 0; k < n; ++k) {
+            const double a = a0 + len * k / n, b = a0 + len * (k + 1) / n;
+            const Pose pa = path.AtDistance(a, offset), pb = path.AtDistance(b, offset);
+            Space s;
+            s.Pt[0] = {static_cast<float>((pa.x + pb.x) / 2),
+                       static_cast<float>((pa.y + pb.y) / 2)};
+            s.Rotation = Degrees(std::atan2(pb.y - pa.y, pb.x - pa.x) * 180 / Pi);
+            s.Scale = static_cast<float>(std::hypot(pb.x - pa.x, pb.y - pa.y) / SpaceUnits);
+            const double pos = CentreDistance(path, (a + b) / 2, offset) / SpaceUnits;
+            s.LanePos = static_cast<float>(std::round(pos * 100) / 100);
+            ComputeSpaceOutline(s);
+            out.Spaces.push_back(s);
+            pieceOf.push_back(j);
+        }
+    }
+    // Arrows on the corners: a double arrow pointing the way of the turn where
+    // a corner begins, light arrows after it.
+    for (size_t k = 0; k < out.Spaces.size(); ++k) {
+        const TrackPiece& p = path.Piece(pieceOf[k]);
+        if (!p.IsArc())
+            continue;
+        const bool entry = k == 0 || !path.Piece(pieceOf[k - 1]).IsArc();
+        out.Spaces[k].Symbol = static_cast<std::int16_t>(!entry       ? Sym::ArrowLight
+                                                         : p.Turn > 0 ? Sym::ArrowDoubleRight
+                                                                      : Sym::ArrowDoubleLeft);
+    }
+    // The finish line lies at the start of the lap.
+    if (lane % 2 == 0) {
+        out.Spaces.front().Symbol = Sym::FinishCenter;
+    } else {
+        out.Spaces.front().Symbol = Sym::FinishLeft;
+        out.Spaces.back().Symbol = Sym::FinishRight;
+    }
+    return out;
+}
+
+// The pit lane beside the main straight (the last piece, which ends at the
+// finish line, and the first), with the garages beyond it; returns the index
+// of the first team box.
+int BuildPit(Track& t, const LayoutPath& path, int lanes, int pitLength) {
+    const double before = path.Piece(path.Pieces() - 1).Length;
+    const double after = path.Piece(0).Length;
+    const int room = static_cast<int>((before + after) / SpaceUnits) - 2;
+    const int len = std::clamp(pitLength, 10, std::max(10, std::min(room, MaxLaneSpaces)));
+    const double y = LaneOffset(lanes - 1, lanes) + PitOffset;
+    const double x0 = (after - before) / 2 - len * SpaceHalfLength;
+    const int firstBox = (len - 10) / 2;
+    Lane pit{"Pit", {}};
+    Lane garages{"Garages", {}};
+    for (int k = 0; k < len; ++k) {
+        Space s;
+        s.Pt[0] = {static_cast<float>(x0 + (k + 0.5) * SpaceUnits), static_cast<float>(y)};
+        s.LanePos = static_cast<float>(k);
+        ComputeSpaceOutline(s);
+        pit.Spaces.push_back(s);
+        const int box = k - firstBox;
+        if (box >= 0 && box < 10) {
+            // Box t carries team 1, 6, 2, 7, ... as pit paint puts them.
+            const int team = box % 2 == 0 ? box / 2 : 5 + box / 2;
+            Space g = s;
+            g.Pt[0].y += static_cast<float>(GarageOffset + 2 * SpaceHalfWidth);
+            g.Symbol = static_cast<std::int16_t>(Sym::GarageTeam1 + team);
+            g.LanePos = static_cast<float>(box);
+            ComputeSpaceOutline(g);
+            garages.Spaces.push_back(g);
+        }
+    }
+    // The racing space beside the pit lane's first one tells which side of
+    // the track the pit lies on.
+    const int right = lanes - 1;
+    const auto& spaces = t.Lanes[static_cast<size_t>(right)].Spaces;
+    size_t best = 0;
+    auto dist = [&](const Space& s) {
+        return std::hypot(s.Pt[0].x - pit.Spaces[0].Pt[0].x, s.Pt[0].y - pit.Spaces[0].Pt[0].y);
+    };
+    for (size_t k = 1; k < spaces.size(); ++k)
+        if (dist(spaces[k]) < dist(spaces[best]))
+            best = k;
+    pit.Spaces[0].Adj[1] = MakeRef(right, static_cast<int>(best));
+    t.Lanes.push_back(std::move(garages));
+    t.Lanes.push_back(std::move(pit));
+    return firstBox;
+}
+
+// The links an author sets by hand in the corners: forward into the first
+// space of the neighbouring lane ahead, beside to the one before it.
+void LinkCorners(Track& t, int lanes) {
+    for (int l = 0; l < lanes; ++l) {
+        for (Space& s : t.Lanes[static_cast<size_t>(l)].Spaces) {
+            if (s.Segment % 2 != 1)
+                continue;
+            for (int side = 0; side < 2; ++side) {
+                const int other = side == 0 ? l + 1 : l - 1;
+                if (other < 0 || other >= lanes)
+                    continue;
+                const auto& spaces = t.Lanes[static_cast<size_t>(other)].Spaces;
+                auto it =
+                    std::upper_bound(spaces.begin(), spaces.end(), s.LanePos,
+                                     [](float pos, const Space& n) { return pos < n.LanePos; });
+                const int n = static_cast<int>(spaces.size());
+                const int ahead = static_cast<int>(it - spaces.begin()) % n;
+                s.Nxt[static_cast<size_t>(side)] = MakeRef(other, ahead);
+                s.Adj[static_cast<size_t>(side)] = MakeRef(other, (ahead + n - 1) % n);
+            }
+        }
+    }
+}
+
+// One corner record per run of arcs, in driving order, with its flag outside
+// the bend half way round.
+void AddCorners(Track& t, const LayoutPath& path, int lanes) {
+    static const char* names[] = {"La Source", "Kink",        "Grand Sweep", "Hairpin",
+                                  "Chicane",   "Long Right",  "Last Corner", "Esses",
+                                  "Lake Bend", "Tower Curve", "Old Mill",    "Forest Turn"};
+    const double halfWidth = lanes * SpaceHalfWidth;
+    int c = 0;
+    for (int j = 0; j < path.Pieces();) {
+        if (!path.Piece(j).IsArc()) {
+            ++j;
+            continue;
+        }
+        int end = j;
+        double turn = 0, radius = path.Piece(j).Radius;
+        while (end < path.Pieces() && path.Piece(end).IsArc()) {
+            turn += path.Piece(end).Turn;
+            radius = std::min(radius, path.Piece(end).Radius);
+            ++end;
+        }
+        const int mid = (j + end - 1) / 2;
+        const Pose p = path.At(mid, path.PieceLength(mid, 0) / 2, 0);
+        const double out = -(path.Piece(mid).Turn > 0 ? 1.0 : -1.0) * (halfWidth + 250);
+        Corner corner;
+        corner.Name = names[c % std::size(names)];
+        // Tighter corners ask for more stops.
+        corner.Stops = static_cast<std::int16_t>(radius < 700 ? 3 : radius < 1000 ? 2 : 1);
+        const int segment = 2 * c + 1;
+        int longest = 0, shortest = MaxLaneSpaces;
+        for (int l = 0; l < lanes; ++l) {
+            int n = 0;
+            for (const Space& s : t.Lanes[static_cast<size_t>(l)].Spaces)
+                n += s.Segment == segment;
+            longest = std::max(longest, n);
+            shortest = std::min(shortest, n);
+        }
+        corner.Long = static_cast<std::int16_t>(longest);
+        corner.Short = static_cast<std::int16_t>(shortest);
+        corner.Vtx[0] = {static_cast<float>(p.x - out * std::sin(p.heading * Pi / 180)),
+                         static_cast<float>(p.y + out * std::cos(p.heading * Pi / 180))};
+        DeriveCornerFlag(corner);
+        t.Corners.push_back(corner);
+        (void)turn;
+        ++c;
+        j = end;
+    }
+}
+
+void BuildGrid(Track& t, int lanes) {
+    const int last0 = static_cast<int>(t.Lanes[0].Spaces.size()) - 1;
+    const int right = lanes - 1;
+    const int lastR = static_cast<int>(t.Lanes[static_cast<size_t>(right)].Spaces.size()) - 1;
+    t.StartPos[1] = MakeRef(0, last0);
+    t.StartPos[2] = MakeRef(right, lastR - 1);
+    if (CreateStartGrid(t, NormalGridStep).refused)
+        CreateStartGrid(t, TightGridStep);
+}
+
+} // namespace
+
+TrackLayout FitLayout(const TrackLayout& layout, int lanes, int length) {
+    const double outer = -LaneOffset(0, lanes);
+    const double centre = LayoutPath(layout).Length(0);
+    double factor = (length * SpaceUnits - 2 * Pi * outer) / centre;
+    std::string error;
+    for (int tries = 0; tries < 200; ++tries) {
+        TrackLayout scaled = ScaledLayout(layout, factor);
+        CloseLayout(scaled, error);
+        const LayoutPath path(scaled);
+        int longest = 0;
+        for (int l = 0; l < lanes; ++l) {
+            std::vector<int> pieces;
+            longest = std::max(longest,
+                               static_cast<int>(BuildLane(path, l, lanes, pieces).Spaces.size()));
+        }
+        if (longest <= length)
+            return scaled;
+        factor *= 0.995;
+    }
+    return ScaledLayout(layout, factor);
+}
+
+GeneratorOptions OptionsForLength(int lanes, int length, int polygons) {
+    GeneratorOptions o;
+    o.Lanes = lanes == 4 ? 4 : 3;
+    o.Length = std::clamp(length, 50, MaxLaneSpaces);
+    o.Polygons = std::max(0, polygons);
+    // The grand-prix circuit needs room for its tightest corner inside the
+    // innermost lane; shorter tracks are ovals.
+    o.Layout = FitLayout(o.Length >= 80 ? GrandPrixLayout(o.Length) : OvalLayout(o.Length), o.Lanes,
+                         o.Length);
+    o.PitLength = PitLengthFor(o.Layout);
+    return o;
+}
+
+int PitLengthFor(const TrackLayout& layout) {
+    if (layout.empty())
+        return 10;
+    const double main = layout.front().Length + layout.back().Length;
+    return std::clamp(static_cast<int>(main / SpaceUnits * 0.6), 10, 200);
+}
+
+Track GenerateTrack(const GeneratorOptions& opt) {
+    const int lanes = opt.Lanes == 4 ? 4 : 3;
+    TrackLayout layout = opt.Layout;
+    std::string error;
+    if (layout.empty() || !CloseLayout(layout, error))
+        layout = OptionsForLength(lanes, opt.Length, 0).Layout;
+    const LayoutPath path(layout);
+
+    Track t;
+    for (int l = 0; l < lanes; ++l) {
+        std::vector<int> pieces;
+        t.Lanes.push_back(BuildLane(path, l, lanes, pieces));
+    }
+    const int firstBox = BuildPit(t, path, lanes, opt.PitLength);
+    // The lanes in the order saving gives them, so that the links below
+    // name the lanes as the file will.
+    NormalizeLaneOrder(t);
+
+    // What the Tools menu does for an author.
+    AssignSegments(t);
+    CreatePitPaint(t, firstBox);
+    AutoTagSpaces(t);
+    if (opt.LinkCorners)
+        LinkCorners(t, lanes);
+    BuildGrid(t, lanes);
+    AddCorners(t, path, lanes);
+
+    t.BackColor = Palette[4];
+    AddScenery(t, path, lanes, opt.Polygons, opt.PolygonVertices);
+    CenterTrack(t);
+    return t;
+}
+
+} // namespace td
