@@ -331,7 +331,12 @@ Track GenerateTrack(const GeneratorOptions& opt) {
 
     t.BackColor = Palette[4];
     AddScenery(t, path, lanes, opt.Polygons, opt.PolygonVertices);
-    CenterTrack(t);
+    // The editor opens a track on the world origin: put the middle of the
+    // pit lane there, so that the pits, the grid and the finish line are the
+    // first thing the author sees.
+    const auto& pit = t.Lanes[static_cast<size_t>(FindLane(t, "Pit"))].Spaces;
+    const PointF middle = pit[pit.size() / 2].Pt[0];
+    MoveTrackBy(t, -std::round(middle.x), -std::round(middle.y));
     return t;
 }
 

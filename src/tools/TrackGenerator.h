@@ -26,8 +26,8 @@ struct GeneratorOptions {
     TrackLayout Layout;
 };
 
-// The generated track, centred on the origin, its lane order already as
-// saving would leave it.
+// The generated track, with the middle of its pit lane on the origin and its
+// lane order already as saving would leave it.
 Track GenerateTrack(const GeneratorOptions& options);
 
 // Options for a track whose longest racing lane has about `length` spaces:

@@ -70,8 +70,12 @@ class DispatchRobustness : public EditorFixture {
         case 4:
         case 5: {
             static const CommandKind kinds[] = {CommandKind::MouseDown, CommandKind::MouseMove,
-                                                CommandKind::MouseUp, CommandKind::DblClick};
-            return Command::Mouse(kinds[pick(4)], pick(3), pick(8), coord(), coord());
+                                                CommandKind::MouseUp, CommandKind::DblClick,
+                                                CommandKind::MouseWheel};
+            // Buttons 0..7: none, left, right, middle and their sums.
+            Command c = Command::Mouse(kinds[pick(5)], pick(8), pick(8), coord(), coord());
+            c.index = pick(9) - 4;
+            return c;
         }
         case 6: {
             const auto& controls = PropertyControls();

@@ -190,6 +190,28 @@ TEST(SpaceOpsTest, ResettingFirstSpacesKeepsEveryTemplateLaneInPlace) {
     }
 }
 
+TEST(SpaceOpsTest, ResettingFirstSpacesWithPitAndGaragesFirst) {
+    // Pit, garages, then three racing lanes from the origin outwards.
+    Track t;
+    const char* names[] = {"Pit", "Garages", "Left", "Middle", "Right"};
+    for (const char* n : names)
+        t.Lanes.push_back(Lane{n, {At(999.0f, 999.0f, 40), At(1199.0f, 999.0f, 40)}});
+    t.Lanes[0].Spaces[1].Symbol = Sym::PitTeam1;
+    EXPECT_EQ(FindRacingLanes(t).reference, 2);
+    for (int l = 2; l < 5; ++l)
+        ASSERT_TRUE(ResetSpace(t, l, 0, 1.0f));
+    ExpectAt(t.Lanes[2].Spaces[0], 0.0f, 0.0f);
+    ExpectAt(t.Lanes[3].Spaces[0], -100.0f, -100.0f); // odd: half a space back
+    ExpectAt(t.Lanes[4].Spaces[0], 0.0f, -200.0f);
+    ASSERT_TRUE(ResetSpace(t, 0, 0, 1.0f));
+    ExpectAt(t.Lanes[0].Spaces[0], 0.0f, 300.0f);
+    EXPECT_EQ(t.Lanes[0].Spaces[1].Rotation, 0);
+    // The garages follow the last pit space, which carries team 1.
+    ASSERT_TRUE(ResetSpace(t, 1, 0, 1.0f));
+    const PointF lastPit = t.Lanes[0].Spaces[1].Pt[0];
+    ExpectAt(t.Lanes[1].Spaces[0], lastPit.x, lastPit.y - 100.0f);
+}
+
 TEST(SpaceOpsTest, ResettingAFirstSpaceWithoutAReferenceLaneChangesNothing) {
     Track t;
     Selection sel;
