@@ -16,6 +16,13 @@ StatusPanel::StatusPanel(const QString& text, const QString& typical, QWidget* p
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 }
 
+QSize StatusPanel::sizeHint() const {
+    QSize hint = QLabel::sizeHint();
+    if (widestHint_ > 0)
+        hint.setWidth(std::min(hint.width(), std::max(widestHint_, typicalWidth_)));
+    return hint;
+}
+
 QSize StatusPanel::minimumSizeHint() const {
     // A short text asks for no more than it needs; a long one gives way down
     // to the typical width.

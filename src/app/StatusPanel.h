@@ -12,7 +12,11 @@ class StatusPanel : public QLabel {
     // `typical` is a text of the width the panel keeps at the least.
     StatusPanel(const QString& text, const QString& typical, QWidget* parent);
 
+    QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // A name panel asks for at most this width, so that a long name cannot
+    // squeeze the numbers beside it (0: no limit).
+    void SetWidestHint(int pixels) { widestHint_ = pixels; }
     // The text as it shows in the panel's present width.
     QString ShownText() const;
 
@@ -21,6 +25,7 @@ class StatusPanel : public QLabel {
 
   private:
     int typicalWidth_;
+    int widestHint_ = 0;
 };
 
 } // namespace td

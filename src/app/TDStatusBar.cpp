@@ -16,14 +16,14 @@ namespace td {
 
 namespace {
 
-// A text of the width a panel usually needs: every panel is at least that
-// wide, which an 800 pixel window still holds.
+// The width a panel keeps when the bar is short of room: numbers keep what
+// they usually need, names (mode, lane) give way first and end in "…".
 QString TypicalText(const std::string& key) {
     static const std::map<std::string, const char*> texts = {
-        {"Mode", "Translate Space"},       {"Grid", "Medium Grid"},    {"Zoom", "Zoom Level:2.25"},
-        {"CurrLane", "Lane 2, Mid-Right"}, {"CurrSpace", "Space 99"},  {"SpaceX", "X:-1234.00"},
-        {"SpaceY", "Y:-1234.00"},          {"CurrRot", "Ang:359\xb0"}, {"CurrScl", "Length:0.947"},
-        {"Segment", "Segment:12"},         {"Corner", "Corner: N/A"}};
+        {"Mode", "Translate"},       {"Grid", "Medium Grid"},    {"Zoom", "Zoom Level:2.25"},
+        {"CurrLane", "Lane 2, Pit"}, {"CurrSpace", "Space 99"},  {"SpaceX", "X:-1234.00"},
+        {"SpaceY", "Y:-1234.00"},    {"CurrRot", "Ang:359\xb0"}, {"CurrScl", "Length:0.947"},
+        {"Segment", "Segment:12"},   {"Corner", "Corner: N/A"}};
     const auto it = texts.find(key);
     return QString::fromLatin1(it == texts.end() ? "Panel" : it->second);
 }
@@ -45,6 +45,9 @@ void TD::BuildStatusBar() {
             new StatusPanel(QString::fromLatin1(def.text.c_str()), TypicalText(def.key), bar);
         label->setObjectName(QString::fromLatin1(def.key.c_str()));
         label->setToolTip(QString::fromLatin1(def.tooltip.c_str()));
+        if (def.key == "Mode" || def.key == "CurrLane")
+            label->SetWidestHint(
+                label->fontMetrics().horizontalAdvance(QStringLiteral("Lane 2, Mid-Right lane")));
         bar->addPermanentWidget(label, 0);
         panels_[def.key] = label;
     }

@@ -96,8 +96,20 @@ bool NeedsQuotes(std::string_view name) {
     return ParseDouble(name.substr(0, end), v) != NumberParse::NotANumber;
 }
 
+// A plain line reads back without the blanks it starts with, and a leading
+// double quote would start a quoted item: both are left out of the file, so
+// that what is written once reads back as itself.
 void PlainLine(std::string& out, std::string_view text) {
-    AppendSafeText(out, text, false);
+    std::string safe;
+    AppendSafeText(safe, text, false);
+    const std::size_t start = safe.find_first_not_of(" \t");
+    if (start == std::string::npos) {
+        out.append(Eol);
+        return;
+    }
+    if (safe[start] == '"')
+        safe[start] = '\'';
+    out.append(safe, start);
     out.append(Eol);
 }
 

@@ -105,6 +105,26 @@ TEST_F(LoadOutcomeTest, PartialTrackWithLaneTwo_DescribesItsFirstSpace) {
     EXPECT_EQ(host.panels["SpaceX"], "X:0.00");
 }
 
+TEST_F(LoadOutcomeTest, LaneOfMoreThanAThousandSpaces_OpensWhole) {
+    StartWithNewTrack();
+    std::string text = Template();
+    const std::string row = "0 300 0 1 0 0 -1 -1 -1 -1 -1 -1 0 0\r\n";
+    std::string many;
+    for (int i = 0; i < 1003; ++i)
+        many += row;
+    text.insert(text.find("\r\nPit\r\n") + 7, many);
+    text.insert(text.find("\r\nBackcolor\r\n") + 2, "\"After\"\r\n1 5 3 10 20\r\n");
+    const std::string path = PathIn("long.trk");
+    Write(path, text);
+    host.ChooseFile(path);
+    Menu("MnuOpen");
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(editor.TrackPath, path);
+    EXPECT_EQ(editor.track.Lanes[4].Spaces.size(), 1004u);
+    ASSERT_EQ(editor.track.Corners.size(), 1u);
+    EXPECT_EQ(host.recent.front(), path);
+}
+
 TEST_F(LoadOutcomeTest, FailingAutosave_SaysItWasTheAutomaticSave) {
     host.tracksFolder = PathIn("no/such/folder");
     StartWithNewTrack();

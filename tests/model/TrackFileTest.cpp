@@ -276,3 +276,19 @@ TEST(SaveTrack, NamesThatWouldReadAsSomethingElseComeBackWhole) {
     EXPECT_EQ(loaded.Corners[0].Name, "Backcolor");
     EXPECT_EQ(loaded.BackColor, t.BackColor);
 }
+
+TEST(SaveTrack, PlainHeaderTextsReadBackAsWrittenAfterOneSave) {
+    // Header texts written without quotes lose what the reader cannot take
+    // back (leading blanks, a leading quote) on the first save, never later.
+    for (const char* version : {"\r\"   1  \"", "  \"x\" y", "\t\t", "1.0"}) {
+        Track t;
+        t.Info.Version = version;
+        Track once;
+        ASSERT_TRUE(LoadTrackFromText(once, FormatTrack(t, FixedStamp())).complete);
+        const std::string written = FormatTrack(once, FixedStamp());
+        Track twice;
+        ASSERT_TRUE(LoadTrackFromText(twice, written).complete);
+        EXPECT_EQ(twice.Info.Version, once.Info.Version) << version;
+        EXPECT_EQ(FormatTrack(twice, FixedStamp()), written) << version;
+    }
+}
