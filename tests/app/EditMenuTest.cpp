@@ -49,17 +49,18 @@ TEST_F(EditMenuTest, UndoAndRedoCarryTheirShortcutsAndNameTheStep) {
               QList<QKeySequence>({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
     EXPECT_FALSE(undo->isEnabled());
 
-    window->Dispatch(Command::Button("AddSpace"));
+    window->Dispatch(Command::Key(CommandKind::KeyDown, VK::L, 0));
+    window->Dispatch(Command::Key(CommandKind::KeyUp, VK::L, 0));
     EXPECT_TRUE(undo->isEnabled());
-    EXPECT_EQ(undo->text(), "&Undo Add Space");
+    EXPECT_EQ(undo->text(), "&Undo Change Symbol");
     EXPECT_TRUE(window->windowTitle().endsWith("*"));
 
     undo->trigger();
     EXPECT_FALSE(undo->isEnabled());
-    EXPECT_EQ(redo->text(), "&Redo Add Space");
+    EXPECT_EQ(redo->text(), "&Redo Change Symbol");
     EXPECT_FALSE(window->windowTitle().endsWith("*"));
     redo->trigger();
-    EXPECT_EQ(undo->text(), "&Undo Add Space");
+    EXPECT_EQ(undo->text(), "&Undo Change Symbol");
 }
 
 TEST_F(EditMenuTest, CheckTrackListsProblemsAndDoubleClickSelectsTheSpace) {
