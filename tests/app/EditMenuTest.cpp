@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "TD.h"
@@ -15,14 +16,29 @@
 namespace td {
 namespace {
 
-// Questions are answered "No" at once, so closing never waits for an author.
+// Questions are answered "No" at once, so closing never waits for an author;
+// the save dialog answers with the next name the test has queued.
 class QuietTD : public TD {
   public:
     using TD::TD;
     MsgAnswer MessageBox(const std::string&, const std::string&, MsgButtons, MsgIcon) override {
         return MsgAnswer::No;
     }
+    std::optional<std::string> FileDialog(FileDialogKind, const std::string&) override {
+        if (saveAs.empty())
+            return std::nullopt;
+        std::string path = saveAs.front();
+        saveAs.erase(saveAs.begin());
+        return path;
+    }
+    std::vector<std::string> saveAs;
 };
+
+std::string ReadAll(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll().toStdString();
+}
 
 class EditMenuTest : public ::testing::Test {
   protected:
@@ -61,6 +77,34 @@ TEST_F(EditMenuTest, UndoAndRedoCarryTheirShortcutsAndNameTheStep) {
     EXPECT_FALSE(window->windowTitle().endsWith("*"));
     redo->trigger();
     EXPECT_EQ(undo->text(), "&Undo Change Symbol");
+}
+
+TEST_F(EditMenuTest, UndoneAndRedoneEditsSaveAsTheFilesTheyCameFrom) {
+    const QString first = tracks.filePath("first.trk"), edited = tracks.filePath("edited.trk");
+    const QString undone = tracks.filePath("undone.trk"), redone = tracks.filePath("redone.trk");
+    window->saveAs = {first.toStdString(), edited.toStdString(), undone.toStdString(),
+                      redone.toStdString()};
+    window->MenuAction("MnuSaveAs")->trigger();
+    EXPECT_FALSE(window->windowTitle().endsWith("*"));
+
+    // Two edits: a symbol and a move of the current space.
+    window->Dispatch(Command::Key(CommandKind::KeyDown, VK::L, 0));
+    window->Dispatch(Command::Key(CommandKind::KeyDown, VK::Right, 0));
+    EXPECT_TRUE(window->windowTitle().endsWith("*"));
+    window->MenuAction("MnuSaveAs")->trigger();
+    EXPECT_FALSE(window->windowTitle().endsWith("*"));
+
+    window->MenuAction("MnuUndo")->trigger();
+    window->MenuAction("MnuUndo")->trigger();
+    EXPECT_TRUE(window->windowTitle().endsWith("*"));
+    window->MenuAction("MnuSaveAs")->trigger();
+    window->MenuAction("MnuRedo")->trigger();
+    window->MenuAction("MnuRedo")->trigger();
+    window->MenuAction("MnuSaveAs")->trigger();
+
+    EXPECT_NE(ReadAll(first), ReadAll(edited));
+    EXPECT_EQ(ReadAll(undone), ReadAll(first));
+    EXPECT_EQ(ReadAll(redone), ReadAll(edited));
 }
 
 TEST_F(EditMenuTest, CheckTrackListsProblemsAndDoubleClickSelectsTheSpace) {
