@@ -130,6 +130,8 @@ class Editor {
 
     // ---- the working copy and the status bar (Panels.cpp)
     void LoadCurrentSpace();
+    // The property panel from the stored current space, working copy untouched.
+    void FillSpaceProperties();
     void UpdateLanePanel();
     void UpdateSpacePanels();
     void UpdateToolbarState();

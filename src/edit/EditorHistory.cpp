@@ -184,6 +184,7 @@ void Editor::Redo() {
 }
 
 void Editor::AfterHistoryMove() {
+    FillSpaceProperties();
     UpdateLanePanel();
     UpdateSpacePanels();
     UpdateToolbarState();

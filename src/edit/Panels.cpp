@@ -42,11 +42,20 @@ const char* const PolyControls[] = {"PolyDetailCombo", "PolyDetailLblTxt", "Poly
 } // namespace
 
 void Editor::LoadCurrentSpace() {
+    if (!track.Find(sel.CurLane, sel.CurSpace))
+        return;
+    LoadWorkingCopy(track, sel);
+    FillSpaceProperties();
+    if (AreaVisible) {
+        Scene scene = MakeScene();
+        DrawCurrentSpaceHighlight(scene);
+    }
+}
+
+void Editor::FillSpaceProperties() {
     const Space* space = track.Find(sel.CurLane, sel.CurSpace);
     if (!space)
         return;
-    LoadWorkingCopy(track, sel);
-
     const auto& symbols = SymbolTable();
     for (size_t i = 0; i < symbols.size(); ++i)
         if (symbols[i].code == space->Symbol) {
@@ -68,10 +77,6 @@ void Editor::LoadCurrentSpace() {
         host.SetComboIndex("GapPartCombo", space->GapPart);
     host.SetMenuEnabled("MnuCreatePitPaint",
                         track.Lanes[static_cast<size_t>(sel.CurLane)].Name == "Pit");
-    if (AreaVisible) {
-        Scene scene = MakeScene();
-        DrawCurrentSpaceHighlight(scene);
-    }
 }
 
 void Editor::UpdateLanePanel() {

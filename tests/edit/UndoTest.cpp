@@ -28,8 +28,10 @@ TEST_F(UndoTest, EditMenuNamesTheStepAndIsDisabledWhenThereIsNothingToDo) {
     EXPECT_TRUE(host.menuEnabled["MnuUndo"]);
     EXPECT_EQ(host.menuCaption["MnuUndo"], "&Undo Change Symbol");
 
+    const int changedEntry = host.comboIndex["SpacePropCombo"];
     Undo();
     EXPECT_EQ(Current().Symbol, before);
+    EXPECT_NE(host.comboIndex["SpacePropCombo"], changedEntry) << "the panel shows the symbol back";
     EXPECT_FALSE(host.menuEnabled["MnuUndo"]);
     EXPECT_TRUE(host.menuEnabled["MnuRedo"]);
     EXPECT_EQ(host.menuCaption["MnuRedo"], "&Redo Change Symbol");
