@@ -60,46 +60,49 @@ void MoveOneSpace(td::Track& track, float dx) {
         p.x += dx;
 }
 
-void BM_UndoStep(benchmark::State& state) {
+// The stress track with its history started, and the redraw it is measured against.
+struct UndoSetup {
     td::Track track = td::MakeStressTrack();
-    const double redraw = RedrawTime(track);
+    double redraw = RedrawTime(track);
     td::UndoHistory history;
-    history.Reset(track);
     td::Selection sel;
     double best = 1e30;
-    for (auto _ : state) {
-        MoveOneSpace(track, 25.0f);
-        const double t0 = Now();
-        history.Record(track, "Move Space", sel, sel);
-        best = std::min(best, Now() - t0);
+
+    UndoSetup() { history.Reset(track); }
+    void Report(benchmark::State& state) const {
+        state.counters["redraw_ms"] = redraw * 1e3;
+        state.counters["redraw_ratio"] = best / redraw;
     }
-    state.counters["redraw_ms"] = redraw * 1e3;
-    state.counters["redraw_ratio"] = best / redraw;
-    state.counters["history_MiB"] = static_cast<double>(history.Bytes()) / (1 << 20);
+};
+
+void BM_UndoStep(benchmark::State& state) {
+    UndoSetup u;
+    for (auto _ : state) {
+        MoveOneSpace(u.track, 25.0f);
+        const double t0 = Now();
+        u.history.Record(u.track, "Move Space", u.sel, u.sel);
+        u.best = std::min(u.best, Now() - t0);
+    }
+    u.Report(state);
+    state.counters["history_MiB"] = static_cast<double>(u.history.Bytes()) / (1 << 20);
 }
 BENCHMARK(BM_UndoStep)->Unit(benchmark::kMillisecond);
 
 void BM_Undo(benchmark::State& state) {
-    td::Track track = td::MakeStressTrack();
-    const double redraw = RedrawTime(track);
-    td::UndoHistory history;
-    history.Reset(track);
-    td::Selection sel;
-    double best = 1e30;
+    UndoSetup u;
     for (auto _ : state) {
         state.PauseTiming();
-        MoveOneSpace(track, 25.0f);
-        history.Record(track, "Move Space", sel, sel);
+        MoveOneSpace(u.track, 25.0f);
+        u.history.Record(u.track, "Move Space", u.sel, u.sel);
         state.ResumeTiming();
         const double t0 = Now();
-        history.Undo(track, sel);
-        best = std::min(best, Now() - t0);
+        u.history.Undo(u.track, u.sel);
+        u.best = std::min(u.best, Now() - t0);
         state.PauseTiming();
-        history.Redo(track, sel);
+        u.history.Redo(u.track, u.sel);
         state.ResumeTiming();
     }
-    state.counters["redraw_ms"] = redraw * 1e3;
-    state.counters["redraw_ratio"] = best / redraw;
+    u.Report(state);
 }
 BENCHMARK(BM_Undo)->Unit(benchmark::kMillisecond);
 
