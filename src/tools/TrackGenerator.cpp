@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/LaneRoles.h"
 #include "model/SpaceGeometry.h"
 #include "model/TrackFile.h"
 #include "tools/AutoTag.h"
@@ -248,6 +249,55 @@ void AddCorners(Track& t, const LayoutPath& path, int lanes) {
     }
 }
 
+int NearestSpace(const Lane& lane, PointF p) {
+    int best = 0;
+    double bestDist = 1e300;
+    for (size_t k = 0; k < lane.Spaces.size(); ++k) {
+        const double d = std::hypot(lane.Spaces[k].Pt[0].x - p.x, lane.Spaces[k].Pt[0].y - p.y);
+        if (d < bestDist) {
+            bestDist = d;
+            best = static_cast<int>(k);
+        }
+    }
+    return best;
+}
+
+// The pit entry and exit an author links by hand: from the racing space
+// before the one beside the pit lane's first space forward into that first
+// space; from the pit exit forward into the racing lane, whose space beside
+// the exit names it as adjacent.
+void LinkPitLane(Track& t) {
+    const LaneRoles roles = FindLaneRoles(t);
+    if (!t.ValidLane(roles.Pit) || !t.ValidLane(roles.PitSide))
+        return;
+    const Lane& pit = t.Lanes[static_cast<size_t>(roles.Pit)];
+    Lane& racing = t.Lanes[static_cast<size_t>(roles.PitSide)];
+    const int n = static_cast<int>(racing.Spaces.size());
+    if (pit.Spaces.empty() || n < 3)
+        return;
+    // Next links into a lane of higher index use slot 0, lower slot 1.
+    const size_t towardPit = roles.Pit > roles.PitSide ? 0 : 1;
+    const int entryBeside = NearestSpace(racing, pit.Spaces.front().Pt[0]);
+    racing.Spaces[static_cast<size_t>((entryBeside + n - 1) % n)].Nxt[towardPit] =
+        MakeRef(roles.Pit, 0);
+
+    const int exit = static_cast<int>(pit.Spaces.size()) - 1;
+    const int exitBeside = NearestSpace(racing, pit.Spaces.back().Pt[0]);
+    // On a short pit lane the exit is also a team's box, whose garage link
+    // keeps its slot.
+    Space& pitExit = t.Lanes[static_cast<size_t>(roles.Pit)].Spaces.back();
+    const size_t towardRacing = 1 - towardPit;
+    const size_t slot = pitExit.Nxt[towardRacing] == NoSpace ? towardRacing : 1 - towardRacing;
+    if (pitExit.Nxt[slot] != NoSpace)
+        return;
+    pitExit.Nxt[slot] = MakeRef(roles.PitSide, (exitBeside + 1) % n);
+    for (SpaceRef& adj : racing.Spaces[static_cast<size_t>(exitBeside)].Adj)
+        if (adj == NoSpace) {
+            adj = MakeRef(roles.Pit, exit);
+            break;
+        }
+}
+
 void BuildGrid(Track& t, int lanes) {
     const int last0 = static_cast<int>(t.Lanes[0].Spaces.size()) - 1;
     const int right = lanes - 1;
@@ -326,6 +376,7 @@ Track GenerateTrack(const GeneratorOptions& opt) {
     AutoTagSpaces(t);
     if (opt.LinkCorners)
         LinkCorners(t, lanes);
+    LinkPitLane(t);
     BuildGrid(t, lanes);
     AddCorners(t, path, lanes);
 

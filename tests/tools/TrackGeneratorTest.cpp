@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
+#include "model/LaneRoles.h"
 #include "model/TrackCheck.h"
 #include "model/TrackFile.h"
 #include "tools/AutoTag.h"
@@ -60,6 +62,27 @@ void ExpectSoundTrack(const Track& t, int lanes) {
             EXPECT_EQ(IsCornerSymbol(s.Symbol), s.Segment % 2 == 1);
         }
     }
+    // Cars can drive into the pit lane and out again, from and to the racing
+    // lane beside it.
+    const LaneRoles roles = FindLaneRoles(t);
+    const auto& pit = t.Lanes[static_cast<size_t>(roles.Pit)].Spaces;
+    const SpaceRef pitExit = MakeRef(roles.Pit, static_cast<int>(pit.size()) - 1);
+    int entries = 0, besideExit = 0;
+    for (const Space& s : t.Lanes[static_cast<size_t>(roles.PitSide)].Spaces) {
+        for (SpaceRef r : s.Nxt)
+            entries += r == MakeRef(roles.Pit, 0);
+        for (SpaceRef r : s.Adj)
+            besideExit += r == pitExit;
+    }
+    EXPECT_EQ(entries, 1);
+    EXPECT_EQ(besideExit, 1);
+    const auto& exitLinks = pit.back().Nxt;
+    const auto rejoin = std::find_if(exitLinks.begin(), exitLinks.end(),
+                                     [&](SpaceRef r) { return RefLane(r) == roles.PitSide; });
+    ASSERT_NE(rejoin, exitLinks.end());
+    ASSERT_NE(t.Find(*rejoin), nullptr);
+    EXPECT_LT(Distance(pit.back(), *t.Find(*rejoin)), 5.0f * SpaceHalfLength);
+
     // Corner c covers segment 2c + 1 in every racing lane.
     for (size_t c = 0; c < t.Corners.size(); ++c) {
         int shortest = MaxLaneSpaces;
