@@ -59,6 +59,7 @@ class Checker {
         CheckTeams();
         CheckGrid();
         CheckCorners();
+        CheckPitLane();
         return std::move(out_);
     }
 
@@ -257,6 +258,35 @@ class Checker {
                 Add(CornerText(t_, c) + " has no flagged spaces: no racing space is in segment " +
                     std::to_string(segment));
         }
+    }
+
+    // Cars must be able to drive into the pit lane and out of it again.
+    void CheckPitLane() {
+        if (!t_.ValidLane(roles_.Pit))
+            return; // reported with the lane names
+        const auto& pit = t_.Lanes[static_cast<size_t>(roles_.Pit)].Spaces;
+        if (pit.empty())
+            return;
+        auto intoPit = [&](SpaceRef r) { return RefLane(r) == roles_.Pit && t_.Find(r); };
+        bool entered = false;
+        for (int li = roles_.FirstRacing; li <= roles_.LastRacing && !entered; ++li)
+            for (const Space& s : t_.Lanes[static_cast<size_t>(li)].Spaces)
+                if (intoPit(s.Nxt[0]) || intoPit(s.Nxt[1]) ||
+                    (s.Symbol == Sym::ArrowHeavy && (intoPit(s.Adj[2]) || intoPit(s.Adj[3])))) {
+                    entered = true;
+                    break;
+                }
+        if (!entered)
+            Add("no racing space has a Next link into the pit lane: cars cannot enter the pits",
+                roles_.Pit, 0);
+        const size_t exit = pit.size() - 1;
+        bool rejoins = false;
+        for (SpaceRef r : pit[exit].Nxt)
+            rejoins = rejoins || (r != NoSpace && t_.Find(r) && roles_.IsRacing(RefLane(r)));
+        if (!rejoins)
+            Add(Where(t_, static_cast<size_t>(roles_.Pit), exit) +
+                    ": the pit exit has no Next link back to a racing lane",
+                roles_.Pit, static_cast<int>(exit));
     }
 
     const Track& t_;

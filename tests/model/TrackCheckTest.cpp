@@ -11,7 +11,7 @@ namespace td {
 namespace {
 
 // Three straight racing lanes of `n` spaces (lanes 2..4), a pit lane with the
-// ten team spaces, ten garages and a full grid: raceable except where a test
+// ten team spaces, ten garages, its entry and exit and a full grid: raceable except where a test
 // breaks it. The lanes are open, so the last spaces link forward by hand.
 Track RaceableTrack(int n = 30) {
     Track t;
@@ -34,6 +34,9 @@ Track RaceableTrack(int n = 30) {
     }
     for (int li = 2; li <= 4; ++li)
         t.Lanes[static_cast<size_t>(li)].Spaces.back().Nxt[0] = MakeRef(li == 4 ? 3 : li + 1, 0);
+    // Into the pits from the lane beside them, and out again at the end.
+    t.Lanes[2].Spaces[1].Nxt[1] = MakeRef(0, 2);
+    t.Lanes[0].Spaces.back().Nxt[0] = MakeRef(2, n - 1);
     for (int k = 1; k <= 20; ++k)
         t.StartPos[static_cast<size_t>(k)] = MakeRef(2 + (k - 1) % 3, (k - 1) / 3);
     return t;
@@ -69,6 +72,8 @@ TEST(TrackCheck, ReportsWhatKeepsATrackFromBeingRacedWithTheSpaceItConcerns) {
     t.Lanes[1].Spaces.pop_back();                          // team 10 loses its garage
     t.StartPos[20] = NoSpace;
     t.Lanes[2].Spaces[7].Adj[0] = MakeRef(4, 7);           // skips the middle lane
+    t.Lanes[2].Spaces[1].Nxt[1] = NoSpace;                 // no way into the pits
+    t.Lanes[0].Spaces.back().Nxt[0] = MakeRef(1, 0);       // the pit exit leads to a garage
     const auto p = FindTrackProblems(t);
     EXPECT_TRUE(Has(p, "no way forward", 3, 29)) << All(p);
     EXPECT_TRUE(Has(p, "no segment (segment -1)", 2, 4));
@@ -78,6 +83,8 @@ TEST(TrackCheck, ReportsWhatKeepsATrackFromBeingRacedWithTheSpaceItConcerns) {
     EXPECT_TRUE(Has(p, "team 10 has no garage (symbol 49)"));
     EXPECT_TRUE(Has(p, "the starting grid has 19 places; a race needs 20"));
     EXPECT_TRUE(Has(p, "Adj(0) links to lane 4 \"Right\", which is not a neighbouring lane", 2, 7));
+    EXPECT_TRUE(Has(p, "no racing space has a Next link into the pit lane", 0, 0));
+    EXPECT_TRUE(Has(p, "the pit exit has no Next link back to a racing lane", 0, 29));
 }
 
 TEST(TrackCheck, NeighbouringLanesFollowTheLaneRoles) {
