@@ -57,8 +57,9 @@ QToolBar* TD::BuildToolbar(const std::vector<ButtonDef>& defs, const QString& na
         action = new QAction(this);
         action->setObjectName(Q(def.key));
         action->setText(Q(def.description.empty() ? def.key : def.description));
+        // No status tip: the status panels fill the bar, so a hover message
+        // would show only its first letters; the tooltip says it whole.
         action->setToolTip(Q(def.tooltip));
-        action->setStatusTip(Q(def.tooltip));
         action->setIcon(ToolbarIcon(Q(def.image)));
         if (action->icon().isNull())
             action->setIcon(ToolbarIcon(Q(def.key)));

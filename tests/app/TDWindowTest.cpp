@@ -336,6 +336,7 @@ TEST_F(TDWindowTest, ToolbarsAndStatusBarFollowTheTables) {
     QAction* add = w->ButtonAction("AddSpace");
     ASSERT_NE(add, nullptr);
     EXPECT_EQ(add->toolTip(), QStringLiteral("Add the current space to the track layout"));
+    EXPECT_TRUE(add->statusTip().isEmpty()) << "no message squeezed in beside the status panels";
     EXPECT_FALSE(w->ButtonAction("New3Lane")->icon().isNull());
     // Mode buttons form one exclusive group, grid buttons another.
     w->ButtonAction("GridFine")->trigger();
