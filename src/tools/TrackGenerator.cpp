@@ -129,6 +129,19 @@ Lane BuildLane(const LayoutPath& path, int lane, int lanes, std::vector<int>& pi
     return out;
 }
 
+int NearestSpace(const Lane& lane, PointF p) {
+    int best = 0;
+    double bestDist = 1e300;
+    for (size_t k = 0; k < lane.Spaces.size(); ++k) {
+        const double d = std::hypot(lane.Spaces[k].Pt[0].x - p.x, lane.Spaces[k].Pt[0].y - p.y);
+        if (d < bestDist) {
+            bestDist = d;
+            best = static_cast<int>(k);
+        }
+    }
+    return best;
+}
+
 // The pit lane beside the main straight (the last piece, which ends at the
 // finish line, and the first), with the garages beyond it; returns the index
 // of the first team box.
@@ -163,15 +176,8 @@ int BuildPit(Track& t, const LayoutPath& path, int lanes, int pitLength) {
     // The racing space beside the pit lane's first one tells which side of
     // the track the pit lies on.
     const int right = lanes - 1;
-    const auto& spaces = t.Lanes[static_cast<size_t>(right)].Spaces;
-    size_t best = 0;
-    auto dist = [&](const Space& s) {
-        return std::hypot(s.Pt[0].x - pit.Spaces[0].Pt[0].x, s.Pt[0].y - pit.Spaces[0].Pt[0].y);
-    };
-    for (size_t k = 1; k < spaces.size(); ++k)
-        if (dist(spaces[k]) < dist(spaces[best]))
-            best = k;
-    pit.Spaces[0].Adj[1] = MakeRef(right, static_cast<int>(best));
+    pit.Spaces[0].Adj[1] =
+        MakeRef(right, NearestSpace(t.Lanes[static_cast<size_t>(right)], pit.Spaces[0].Pt[0]));
     t.Lanes.push_back(std::move(garages));
     t.Lanes.push_back(std::move(pit));
     return firstBox;
@@ -247,19 +253,6 @@ void AddCorners(Track& t, const LayoutPath& path, int lanes) {
         ++c;
         j = end;
     }
-}
-
-int NearestSpace(const Lane& lane, PointF p) {
-    int best = 0;
-    double bestDist = 1e300;
-    for (size_t k = 0; k < lane.Spaces.size(); ++k) {
-        const double d = std::hypot(lane.Spaces[k].Pt[0].x - p.x, lane.Spaces[k].Pt[0].y - p.y);
-        if (d < bestDist) {
-            bestDist = d;
-            best = static_cast<int>(k);
-        }
-    }
-    return best;
 }
 
 // The pit entry and exit an author links by hand: from the racing space
