@@ -184,15 +184,20 @@ void TDTrackInfo::BuildLayout() {
         QLineEdit* edit = edits_[static_cast<size_t>(field)];
         connect(edit, &QLineEdit::textChanged, this,
                 [this, field](const QString& text) { StoreField(field, text); });
-        // The file keeps no double quote inside a text: the box shows the
-        // single quote that will be saved as it is typed.
-        connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
-            if (!text.contains(QLatin1Char('"')))
+        // The file keeps no double quote inside a text, and the reader ends
+        // an unquoted line (version, weather) at a comma: the box shows the
+        // character that will be saved, and read back, as it is typed.
+        const bool plainLine = field == Version || field == RainyMax || field == ChangeableMax;
+        connect(edit, &QLineEdit::textEdited, edit, [edit, plainLine](const QString& text) {
+            const bool comma = plainLine && text.contains(QLatin1Char(','));
+            if (!text.contains(QLatin1Char('"')) && !comma)
                 return;
             const int cursor = edit->cursorPosition();
-            QString single = text;
-            single.replace(QLatin1Char('"'), QLatin1Char('\''));
-            edit->setText(single);
+            QString safe = text;
+            safe.replace(QLatin1Char('"'), QLatin1Char('\''));
+            if (plainLine)
+                safe.replace(QLatin1Char(','), QLatin1Char('.'));
+            edit->setText(safe);
             edit->setCursorPosition(cursor);
         });
     }

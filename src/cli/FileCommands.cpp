@@ -18,6 +18,12 @@ bool LoadWhole(td::Track& track, const std::string& path, std::ostream& err) {
             << "\n";
         return false;
     }
+    // Most likely a damaged space line: written back, the damage would stay.
+    if (r.numberLikeLaneLine != 0) {
+        err << "trktool: " << path << ": line " << r.numberLikeLaneLine
+            << ": a lane name the game reads as a number (a damaged space line?)\n";
+        return false;
+    }
     return true;
 }
 

@@ -193,4 +193,20 @@ NumberParse ParseSingle(std::string_view token, float& value) {
     return NumberParse::Ok;
 }
 
+bool ReadsAsNumber(std::string_view text) {
+    const std::size_t i = text.find_first_not_of(" \t");
+    if (i == std::string_view::npos)
+        return false;
+    text.remove_prefix(i);
+    if (text.front() == '+')
+        text.remove_prefix(1);
+    // Not "inf" or "nan", which from_chars would take: "Infield" is a name.
+    const std::size_t lead = !text.empty() && text.front() == '-' ? 1 : 0;
+    if (lead >= text.size() ||
+        !(std::isdigit(static_cast<unsigned char>(text[lead])) || text[lead] == '.'))
+        return false;
+    double v = 0;
+    return std::from_chars(text.data(), text.data() + text.size(), v).ec == std::errc();
+}
+
 } // namespace td

@@ -61,4 +61,8 @@ NumberParse ParseInteger(std::string_view token, std::int64_t lo, std::int64_t h
 // Single precision; TooLarge beyond the float range.
 NumberParse ParseSingle(std::string_view token, float& value);
 
+// True when the game's reader would take the start of `text` (blanks
+// skipped) for a number: "12", "-3 x", "2nd", "12<NUL>.5".
+bool ReadsAsNumber(std::string_view text);
+
 } // namespace td

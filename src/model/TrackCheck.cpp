@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 
+#include "model/ItemReader.h"
 #include "model/LaneRoles.h"
 #include "model/SpaceGeometry.h"
 
@@ -34,18 +35,6 @@ std::string RefText(SpaceRef r) {
 
 std::string CornerText(const Track& t, size_t c) {
     return "corner " + std::to_string(c) + " " + Quoted(t.Corners[c].Name);
-}
-
-// True when a reader of the file would take the start of the line for a number.
-bool ReadsAsNumber(const std::string& name) {
-    size_t i = name.find_first_not_of(" \t");
-    if (i == std::string::npos)
-        return false;
-    double v = 0;
-    const char* first = name.data() + i;
-    if (*first == '+')
-        ++first;
-    return std::from_chars(first, name.data() + name.size(), v).ec == std::errc();
 }
 
 class Checker {

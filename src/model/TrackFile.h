@@ -57,6 +57,9 @@ struct LoadResult {
     bool complete = false; // false: reading stopped early
     int line = 0;          // line (from 1) where reading stopped
     std::string reason;    // why reading stopped, when it did
+    // First line (from 1) holding an unquoted lane name that the game would
+    // take for a number, most likely a damaged space line; 0 when none.
+    int numberLikeLaneLine = 0;
 };
 
 // Replaces `track` with the file's content; what was read before a stop

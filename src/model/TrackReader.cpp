@@ -170,9 +170,12 @@ class TrackParser {
             // Keywords are never quoted: a quoted "Corners" is a lane's name.
             std::string_view name;
             bool quoted = false;
+            const int line = items_.Line();
             items_.ReadLineText(name, &quoted);
             if (!quoted && name == "Corners")
                 return true;
+            if (!quoted && result_.numberLikeLaneLine == 0 && ReadsAsNumber(name))
+                result_.numberLikeLaneLine = line;
             track_.Lanes.push_back(Lane{std::string(name), {}});
             current = &track_.Lanes.back();
         }

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <random>
@@ -8,6 +9,7 @@
 #include "model/TrackFile.h"
 
 #if defined(__unix__) || defined(__APPLE__)
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -88,20 +90,19 @@ void QuotedLine(std::string& out, std::string_view text) {
 bool NeedsQuotes(std::string_view name) {
     if (name.empty())
         return false;
-    if (name == "Corners" || name.front() == ' ' || name.front() == '\t' || name.front() == '"' ||
-        name.find(',') != std::string_view::npos)
-        return true;
-    const std::size_t end = name.find_first_of(" \t");
-    double v = 0;
-    return ParseDouble(name.substr(0, end), v) != NumberParse::NotANumber;
+    return name == "Corners" || name.front() == ' ' || name.front() == '\t' ||
+           name.front() == '"' || name.find(',') != std::string_view::npos ||
+           ReadsAsNumber(name);
 }
 
-// A plain line reads back without the blanks it starts with, and a leading
-// double quote would start a quoted item: both are left out of the file, so
-// that what is written once reads back as itself.
+// A plain line reads back without the blanks it starts with, a leading
+// double quote would start a quoted item and a comma would end it: the
+// blanks are left out, the quote and the commas replaced, so that what is
+// written once reads back as itself.
 void PlainLine(std::string& out, std::string_view text) {
     std::string safe;
     AppendSafeText(safe, text, false);
+    std::replace(safe.begin(), safe.end(), ',', '.');
     const std::size_t start = safe.find_first_not_of(" \t");
     if (start == std::string::npos) {
         out.append(Eol);
@@ -244,19 +245,64 @@ std::string ErrorText(const std::string& what, const std::string& path) {
     return what + " \"" + path + "\"";
 }
 
+// The file a chain of symbolic links ends at (the path itself when it is no
+// link); false for a chain that loops or cannot be read.
+bool FollowLinks(std::filesystem::path& p) {
+    namespace fs = std::filesystem;
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(p, ec)))
+            return true;
+        const fs::path next = fs::read_symlink(p, ec);
+        if (ec)
+            return false;
+        p = next.is_absolute() ? next : p.parent_path() / next;
+    }
+    return false;
+}
+
+// True when an existing file must not be replaced: its mode allows no one to
+// write it (a file made read-only on purpose, even for root), or this user
+// may not write it.
+bool IsReadOnlyFile(const std::filesystem::path& p) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status st = fs::status(p, ec);
+    if (ec || !fs::is_regular_file(st))
+        return false;
+    constexpr fs::perms anyWrite =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if ((st.permissions() & anyWrite) == fs::perms::none)
+        return true;
+#if defined(__unix__) || defined(__APPLE__)
+    return ::access(p.c_str(), W_OK) != 0;
+#else
+    return false;
+#endif
+}
+
 // Writes `text` to a fresh file beside `path` and renames it over `path`, so
-// that a failure at any point leaves the old file as it was.
+// that a failure at any point leaves the old file as it was. A symbolic link
+// stays a link: the file it names is the one replaced.
 SaveResult WriteAtomically(const std::string& path, const std::string& text) {
     namespace fs = std::filesystem;
     SaveResult result;
-    const fs::path target(path);
+    fs::path target(path);
     std::error_code ec;
     if (target.filename().empty()) {
         result.error = ErrorText("No file name in", path);
         return result;
     }
+    if (!FollowLinks(target)) {
+        result.error = ErrorText("The symbolic link leads nowhere it can be followed:", path);
+        return result;
+    }
     if (fs::is_directory(target, ec)) {
         result.error = ErrorText("A folder has that name:", path);
+        return result;
+    }
+    if (IsReadOnlyFile(target)) {
+        result.error = ErrorText("The file is read-only:", target.string());
         return result;
     }
     fs::path folder = target.parent_path();
@@ -289,11 +335,20 @@ SaveResult WriteAtomically(const std::string& path, const std::string& text) {
         result.error = ErrorText("Cannot write", path);
         return result;
     }
-    // The replacement keeps the permissions the old file had.
+    // The replacement keeps the permissions the old file had, and its owner
+    // and group as far as this user may give them.
     std::error_code statusError, permissionError;
     const fs::file_status old = fs::status(target, statusError);
-    if (!statusError && fs::is_regular_file(old))
+    if (!statusError && fs::is_regular_file(old)) {
         fs::permissions(temp, old.permissions(), permissionError);
+#if defined(__unix__) || defined(__APPLE__)
+        struct stat st {};
+        if (::stat(target.c_str(), &st) == 0 && ::chown(temp.c_str(), st.st_uid, st.st_gid) != 0) {
+            // Not allowed to give the file away: keep its group at least.
+            [[maybe_unused]] const int kept = ::chown(temp.c_str(), static_cast<uid_t>(-1), st.st_gid);
+        }
+#endif
+    }
     fs::rename(temp, target, ec);
     if (ec) {
         std::error_code ignored;

@@ -81,7 +81,7 @@ TEST_F(WindowDetailsTest, DetailLevelItemsAreOneOfFour) {
     EXPECT_EQ(w.MenuAction("MnuDrawFlags")->actionGroup(), nullptr);
 }
 
-TEST_F(WindowDetailsTest, ADoubleQuoteTypedInTrackInfoShowsAsTheSingleQuoteSaved) {
+TEST_F(WindowDetailsTest, QuotesAndCommasTypedInTrackInfoShowAsWhatReadsBack) {
     testing::App();
     Track track;
     TDTrackInfo dialog(track);
@@ -94,6 +94,27 @@ TEST_F(WindowDetailsTest, ADoubleQuoteTypedInTrackInfoShowsAsTheSingleQuoteSaved
     EXPECT_EQ(edit->text(), QStringLiteral("a'b"));
     EXPECT_EQ(edit->cursorPosition(), 3);
     EXPECT_EQ(track.Info.Name, "a'b");
+
+    // A comma ends the unquoted version and weather lines when read: those
+    // boxes show the point that is saved instead. A quoted name keeps it.
+    auto type = [](QLineEdit* box, const QString& text) {
+        for (const QChar ch : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+            QCoreApplication::sendEvent(box, &press);
+        }
+    };
+    type(edit, QStringLiteral(","));
+    EXPECT_EQ(track.Info.Name, "a'b,");
+    auto* version = dialog.findChild<QLineEdit*>(QStringLiteral("TrackInfoTxt(1)"));
+    auto* rainy = dialog.findChild<QLineEdit*>(QStringLiteral("WeatherTxt(0)"));
+    ASSERT_TRUE(version && rainy);
+    version->clear();
+    type(version, QStringLiteral("2,1"));
+    rainy->clear();
+    type(rainy, QStringLiteral("6,5"));
+    EXPECT_EQ(version->text(), QStringLiteral("2.1"));
+    EXPECT_EQ(track.Info.Version, "2.1");
+    EXPECT_EQ(track.Info.RainyMax, "6.5");
 }
 
 // Distinct rows of a 16-pixel icon's middle column that are not transparent,

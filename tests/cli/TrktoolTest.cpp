@@ -129,6 +129,29 @@ TEST_F(TrktoolTest, ResaveRefusesInputThatDoesNotReadToTheEnd) {
     EXPECT_FALSE(std::filesystem::exists(Path("out.trk")));
 }
 
+TEST_F(TrktoolTest, ResaveFollowsLinksAndRefusesReadOnlyAndDamagedFiles) {
+    namespace fs = std::filesystem;
+    Write("real.trk", "old");
+    fs::create_symlink("real.trk", Path("link.trk"));
+    ASSERT_EQ(Tool({"resave", Data("template3.trk"), Path("link.trk")}).code, 0);
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(Path("link.trk"))));
+    EXPECT_EQ(ReadBytes(Path("real.trk")), ReadBytes(Data("template3.trk")));
+
+    fs::permissions(Path("real.trk"), fs::perms::owner_read | fs::perms::group_read);
+    ToolRun r = Tool({"new4", Path("link.trk")});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("read-only"), std::string::npos) << r.err;
+    EXPECT_EQ(ReadBytes(Path("real.trk")), ReadBytes(Data("template3.trk")));
+
+    std::string damaged = ReadBytes(Data("template3.trk"));
+    damaged.replace(damaged.find("\r\n100 "), 4, std::string("\r\n1\0", 4));
+    Write("damaged.trk", damaged);
+    r = Tool({"resave", Path("damaged.trk"), Path("out.trk")});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("line 76"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(Path("out.trk")));
+}
+
 TEST_F(TrktoolTest, InfoShowsTheFieldsAndTheCounts) {
     const ToolRun r = Tool({"info", Data("template4.trk")});
     EXPECT_EQ(r.code, 0);

@@ -186,12 +186,14 @@ TEST(SaveTrack, TextsCannotBreakTheLineStructure) {
     EXPECT_EQ(loaded.BackPolys.size(), t.BackPolys.size());
 }
 
-TEST(SaveTrack, ACommaEndsAPlainTextButNotAQuotedOne) {
+TEST(SaveTrack, ACommaInAPlainTextIsWrittenAsAPointSoThatItReadsBackWhole) {
     Track t = RichTrack();
     t.Info.Version = "1,5";
+    t.Info.RainyMax = "6,5";
     Track loaded;
     LoadTrackFromText(loaded, FormatTrack(t, FixedStamp()));
-    EXPECT_EQ(loaded.Info.Version, "1");
+    EXPECT_EQ(loaded.Info.Version, "1.5");
+    EXPECT_EQ(loaded.Info.RainyMax, "6.5");
     EXPECT_EQ(loaded.Info.Name, "Circuit, de la Sarthe");
     EXPECT_EQ(loaded.Info.BuildDate, "12/08/2026");
 }
@@ -240,6 +242,47 @@ TEST(SaveTrack, ReplacesAnExistingFileKeepingItsPermissions) {
     ASSERT_TRUE(SaveTrack(t, dir / "t.trk", FixedStamp()).ok);
     EXPECT_EQ(ReadBytes(dir / "t.trk"), FormatTrack(t, FixedStamp()));
     EXPECT_EQ(fs::status(dir / "t.trk").permissions(), perms);
+}
+
+TEST(SaveTrack, ThroughSymbolicLinksReplacesTheFileTheyNameAndKeepsTheLinks) {
+    namespace fs = std::filesystem;
+    TempDir dir;
+    fs::create_directory(dir / "sub");
+    WriteBytes(dir / "sub/real.trk", "old");
+    fs::create_symlink("sub/real.trk", dir / "link.trk");
+    fs::create_symlink(dir / "link.trk", dir / "chain.trk");
+    Track t = RichTrack();
+    ASSERT_TRUE(SaveTrack(t, dir / "chain.trk", FixedStamp()).ok);
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / "chain.trk")));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / "link.trk")));
+    EXPECT_EQ(ReadBytes(dir / "sub/real.trk"), FormatTrack(t, FixedStamp()));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "sub"), fs::directory_iterator()), 1);
+
+    // A link that leads back to itself is refused.
+    fs::create_symlink("b.trk", dir / "a.trk");
+    fs::create_symlink("a.trk", dir / "b.trk");
+    const SaveResult loop = SaveTrack(t, dir / "a.trk", FixedStamp());
+    EXPECT_FALSE(loop.ok);
+    EXPECT_FALSE(loop.error.empty());
+}
+
+TEST(SaveTrack, RefusesAReadOnlyFileAndLeavesItAsItWas) {
+    namespace fs = std::filesystem;
+    TempDir dir;
+    WriteBytes(dir / "t.trk", "old");
+    const auto readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions(dir / "t.trk", readOnly);
+    fs::create_symlink("t.trk", dir / "link.trk");
+    for (const char* name : {"t.trk", "link.trk"}) {
+        Track t = RichTrack();
+        const SaveResult r = SaveTrack(t, dir / name, FixedStamp());
+        EXPECT_FALSE(r.ok) << name;
+        EXPECT_NE(r.error.find("read-only"), std::string::npos) << r.error;
+        EXPECT_EQ(t.Info.BuildDate, RichTrack().Info.BuildDate);
+    }
+    EXPECT_EQ(ReadBytes(dir / "t.trk"), "old");
+    EXPECT_EQ(fs::status(dir / "t.trk").permissions(), readOnly);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
 }
 
 TEST(CurrentBuildStamp, SourceDateEpochGivesAFixedUtcStamp) {

@@ -110,6 +110,25 @@ TEST(LoadTrack, ReportsTheLineWhereReadingStopped) {
     EXPECT_EQ(r.line, 52); // 40 header lines, 10 info lines, the keyword, then the first position
 }
 
+TEST(LoadTrack, ReportsALaneNameTheGameWouldReadAsANumber) {
+    Track t;
+    // A NUL inside the first number of the middle lane's second space.
+    const std::string damaged = Replace(Template3Text(), "\r\n100           -100",
+                                        std::string("\r\n1\0" "0           -100", 20));
+    const LoadResult r = LoadTrackFromText(t, damaged);
+    EXPECT_TRUE(r.complete);
+    EXPECT_EQ(r.numberLikeLaneLine, 76);
+    EXPECT_EQ(t.Lanes.size(), 6u) << "the damaged line starts a lane of its own";
+    EXPECT_EQ(LoadTrackFromText(t, Template3Text()).numberLikeLaneLine, 0);
+    // Names the writer puts in quotes are no damage.
+    Track named;
+    named.Lanes.push_back(Lane{"2nd", {}});
+    named.Lanes.push_back(Lane{"Infield", {}});
+    const LoadResult back = LoadTrackFromText(t, FormatTrack(named, FixedStamp()));
+    EXPECT_EQ(back.numberLikeLaneLine, 0);
+    EXPECT_EQ(t.Lanes[0].Name, "2nd");
+}
+
 TEST(LoadTrack, ASpaceBeforeAnyLaneNameStops) {
     Track t;
     const LoadResult r = LoadTrackFromText(t, Replace(Template3Text(), "Left\r\n", ""));
