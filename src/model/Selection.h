@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "model/Track.h"
 
@@ -27,5 +28,10 @@ struct Selection {
     float WorkScale = 1.0f;
     std::int16_t WorkCOR = 0;
 };
+
+// The selection after the lanes were put in `order` (entry `new` holds the
+// old index of the lane that moved there): the current lane and the primary
+// space keep naming the lanes they named.
+void FollowLaneOrder(Selection& sel, const std::vector<int>& order);
 
 } // namespace td
