@@ -77,7 +77,17 @@ TD::TD(TDOptions options, QWidget* parent)
     editingArea_->hide();
     statusBar()->hide();
 
-    drawArea_->SetCommandSink([this](const Command& c) { Dispatch(c); });
+    drawArea_->SetCommandSink([this](const Command& c) {
+        const int modalBefore = modalRuns_;
+        Dispatch(c);
+        // The release went to the box or menu the press opened: the editor
+        // still hears of it, so that its gesture ends.
+        if (c.kind == CommandKind::MouseDown && modalRuns_ != modalBefore) {
+            Command release = c;
+            release.kind = CommandKind::MouseUp;
+            Dispatch(release);
+        }
+    });
     RouteWindowKeys(this, [this](const Command& c) { Dispatch(c); });
     drawArea_->SetAreaSink([this](float w, float h, bool) { OnAreaChanged(w, h); });
 
@@ -209,6 +219,7 @@ void TD::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    RunInEditor([this] { editor_.EndSession(); });
     StoreSettings();
     autosaveTimer_.stop();
     event->accept();

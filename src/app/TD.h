@@ -107,6 +107,10 @@ class TD : public QMainWindow, public Host {
     void AddRecentTrack(const std::string& path) override;
     void StartAutosaveTimer() override;
     std::string TracksFolder() override;
+    RecoveryNote StoredRecovery() override;
+    void StoreRecovery(const RecoveryNote& note) override;
+    long long SessionId() override;
+    bool SessionRunning(long long owner) override;
     void PopupMenu(const std::string& name) override;
 
   protected:
@@ -159,6 +163,9 @@ class TD : public QMainWindow, public Host {
     QString pointerKey_;
     int placementState_ = 0;
 
+    // Modal windows (message boxes, dialogs, popup menus) opened so far: one
+    // opened by a press takes that press's release.
+    int modalRuns_ = 0;
     bool dispatching_ = false;
     std::deque<std::function<void()>> pending_;
 };

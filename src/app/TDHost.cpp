@@ -23,10 +23,16 @@
 #include "TDSplash.h"
 #include "TDTrackInfo.h"
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#endif
+
 namespace td {
 
 MsgAnswer TD::MessageBox(const std::string& text, const std::string& title, MsgButtons buttons,
                          MsgIcon icon) {
+    ++modalRuns_;
     // A box raised during start-up (a track named on the command line that
     // cannot be read) shows over the window, not behind it.
     ShowPlaced();
@@ -83,6 +89,7 @@ MsgAnswer TD::MessageBox(const std::string& text, const std::string& title, MsgB
 }
 
 std::optional<std::string> TD::FileDialog(FileDialogKind kind, const std::string& startPath) {
+    ++modalRuns_;
     QFileDialog dialog(this);
     dialog.setNameFilters(
         {QStringLiteral("All Files (*.*)"), QStringLiteral("Track Files (*.trk)")});
@@ -112,6 +119,7 @@ std::optional<std::string> TD::FileDialog(FileDialogKind kind, const std::string
 }
 
 std::optional<Colour> TD::ColorDialog(Colour initial) {
+    ++modalRuns_;
     const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
     const QColor chosen = QColorDialog::getColor(start, this);
     if (!chosen.isValid())
@@ -166,6 +174,7 @@ void TD::SelectCornerPropertyBox(int index) {
 }
 
 void TD::ShowTrackInfo() {
+    ++modalRuns_;
     TDTrackInfo dialog(editor_.track, this);
     dialog.ShowTrackInfo();
 }
@@ -196,6 +205,48 @@ std::vector<std::string> TD::RecentTracks() {
 void TD::AddRecentTrack(const std::string& path) {
     td::RecentTracks(*settings_).Add(FromHostPath(path));
     settings_->sync();
+}
+
+// The recovery note lives beside the recent tracks, outside "Settings".
+RecoveryNote TD::StoredRecovery() {
+    settings_->sync();
+    settings_->beginGroup(QStringLiteral("Recovery"));
+    RecoveryNote note;
+    note.file = ToHostPath(settings_->value(QStringLiteral("File")).toString());
+    note.track = ToHostPath(settings_->value(QStringLiteral("Track")).toString());
+    note.owner = settings_->value(QStringLiteral("Owner")).toLongLong();
+    settings_->endGroup();
+    return note;
+}
+
+void TD::StoreRecovery(const RecoveryNote& note) {
+    if (note.file.empty()) {
+        settings_->remove(QStringLiteral("Recovery"));
+    } else {
+        settings_->beginGroup(QStringLiteral("Recovery"));
+        settings_->setValue(QStringLiteral("File"), FromHostPath(note.file));
+        settings_->setValue(QStringLiteral("Track"), FromHostPath(note.track));
+        settings_->setValue(QStringLiteral("Owner"), note.owner);
+        settings_->endGroup();
+    }
+    settings_->sync();
+}
+
+long long TD::SessionId() {
+    return QCoreApplication::applicationPid();
+}
+
+bool TD::SessionRunning(long long owner) {
+    if (owner <= 0)
+        return false;
+    if (owner == SessionId())
+        return true;
+#ifdef Q_OS_UNIX
+    // Signal 0 only asks whether the process exists.
+    return ::kill(static_cast<pid_t>(owner), 0) == 0 || errno == EPERM;
+#else
+    return false;
+#endif
 }
 
 void TD::StartAutosaveTimer() {

@@ -134,6 +134,7 @@ void TD::SetMenuVisible(const std::string& name, bool visible) {
 }
 
 void TD::PopupMenu(const std::string& name) {
+    ++modalRuns_;
     if (QMenu* menu = Menu(name))
         menu->exec(QCursor::pos());
 }

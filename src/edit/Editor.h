@@ -113,7 +113,16 @@ class Editor {
     void Save();
     void SaveAs();
     void OpenRecent(int index);
+    // Once a minute from the eleventh: unsaved changes go to the recovery
+    // file (RecoveryPathFor the track's own file, or the autosave file for a
+    // track without one); the track's own file changes only by a save.
     void AutosaveTick();
+    // Start-up: the last session ended with unsaved changes in a recovery
+    // file; the author may restore them (true when the track was restored).
+    bool OfferRecovery();
+    // The window closes after the author settled the unsaved changes: the
+    // recovery file is no longer needed.
+    void EndSession();
     // Reads `path` into the track; false when the file could not be opened
     // (the track is then unchanged).
     bool LoadTrackFile(const std::string& path);
@@ -132,6 +141,11 @@ class Editor {
     void LoadCurrentSpace();
     // The property panel from the stored current space, working copy untouched.
     void FillSpaceProperties();
+    // The property panel for a pending space made from `model` (the space
+    // "DeleteSpace" took back): what the next "AddSpace" will store.
+    void FillPendingProperties(const Space& model);
+    // A number as the panels show it, with the locale's decimal separator.
+    std::string LocaleNumberText(float value);
     void UpdateLanePanel();
     void UpdateSpacePanels();
     void UpdateToolbarState();
@@ -292,6 +306,28 @@ class Editor {
     int PolyDetailEntry = 0;
 
   private:
+    // What the panels and the status bar show of the current space; a
+    // command that changes it has them filled again.
+    struct ShownSpace {
+        int lane = 0;
+        int space = 0;
+        std::string laneName;
+        bool stored = false;
+        int symbol = 0;
+        std::uint32_t lanePos = 0;
+        int gapPart = 0;
+        int segment = 0;
+        int gridPlace = 0;
+        std::uint32_t x = 0;
+        std::uint32_t y = 0;
+        bool operator==(const ShownSpace&) const = default;
+    };
+    ShownSpace ShownSpaceNow() const;
+    void RefreshShownSpace(const ShownSpace& before, const Command& cmd);
+    void ShowSpaceProperties(const Space& space, bool withPosition);
+    // The first grid place (1..20) that names the current space; 0 for none.
+    int GridPlaceOfCurrent() const;
+
     void DispatchCommand(const Command& cmd);
     // The undo step around each command (EditorHistory.cpp).
     void BeginStep(const Command& cmd);
@@ -324,10 +360,17 @@ class Editor {
     // Save that asks for a path when the track has no file of its own.
     bool SaveForDiscard();
     void ReportSaveFailure(const std::string& path, const std::string& error);
-    void FollowLaneOrder(const std::string& curLaneName, const std::string& primaryLaneName);
+    // Writes the track, in file order, to `path` without touching the track
+    // in memory; a failure is reported once until a write succeeds.
+    bool WriteRecovery(const std::string& path);
+    // Removes this session's recovery file and its note.
+    void ForgetRecovery();
+    bool RestoreRecovery(const RecoveryNote& note);
+    void FollowSavedLaneOrder(const std::vector<int>& order);
 
     int dispatchDepth_ = 0;
     bool gestureOpen_ = false; // a mouse button went down and has not come up
+    int heldButtons_ = 0;      // the buttons of that gesture still down
     bool stepOpen_ = false;
     Selection stepBefore_;
     std::string stepName_;
@@ -349,9 +392,15 @@ class Editor {
     std::map<std::string, bool> buttonEnabled_;
     std::string savedText_;
     bool autosaveFailureShown_ = false;
+    // The recovery file this session wrote last; kept while a restore loads it.
+    std::string recoveryFile_;
+    bool keepRecovery_ = false;
 };
 
 // The part of a path after its last "/" or "\".
 std::string FileNamePart(const std::string& path);
+
+// The recovery file beside track file `trackPath`: "demo.trk.autosave".
+std::string RecoveryPathFor(const std::string& trackPath);
 
 } // namespace td

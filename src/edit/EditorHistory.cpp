@@ -27,18 +27,15 @@ bool IsHistoryCommand(const Command& cmd) {
     return cmd.kind == CommandKind::Menu && (cmd.key == "MnuUndo" || cmd.key == "MnuRedo");
 }
 
-// Commands that belong to a gesture while a mouse button is held.
-bool PartOfGesture(const Command& cmd) {
-    switch (cmd.kind) {
-    case CommandKind::MouseMove:
-    case CommandKind::MouseUp:
-    case CommandKind::MouseWheel:
-    case CommandKind::KeyDown:
-    case CommandKind::KeyUp:
-        return true;
-    default:
-        return false;
-    }
+// Commands that would move in the history, or replace or save the track,
+// under a gesture that has not ended yet.
+bool InterruptsGesture(const Command& cmd) {
+    return IsHistoryCommand(cmd) || (IsFileCommand(cmd) && cmd.kind != CommandKind::AutosaveTick);
+}
+
+// The mouse buttons a press or release names (1 left, 2 right, 4 middle).
+int ButtonBits(const Command& cmd) {
+    return cmd.button & 7;
 }
 
 // "&" in a step name would turn the next letter into a mnemonic.
@@ -56,10 +53,17 @@ std::string MenuText(const std::string& name) {
 
 void Editor::Dispatch(const Command& cmd) {
     const bool outer = dispatchDepth_ == 0;
-    if (outer)
+    // A gesture is one step from the press to the last release: undo, redo
+    // and the file commands wait for its end (they are not run).
+    if (outer && gestureOpen_ && InterruptsGesture(cmd))
+        return;
+    ShownSpace shown;
+    if (outer) {
+        shown = ShownSpaceNow();
         BeginStep(cmd);
-    else
+    } else {
         NameNestedStep(cmd);
+    }
     {
         // The depth comes back down even when the command throws.
         struct Depth {
@@ -69,15 +73,17 @@ void Editor::Dispatch(const Command& cmd) {
         } depth(dispatchDepth_);
         DispatchCommand(cmd);
     }
-    if (outer)
+    if (outer) {
+        RefreshShownSpace(shown, cmd);
         EndStep(cmd);
+    }
 }
 
 void Editor::BeginStep(const Command& cmd) {
-    // Anything but the gesture's own moves, keys and release ends the gesture.
-    if (gestureOpen_ && !PartOfGesture(cmd)) {
-        CommitStep();
-        gestureOpen_ = false;
+    // Whatever comes while a button is held belongs to that gesture.
+    if (gestureOpen_) {
+        NameNestedStep(cmd);
+        return;
     }
     if (stepOpen_)
         return;
@@ -99,22 +105,35 @@ void Editor::NameNestedStep(const Command& cmd) {
 }
 
 void Editor::EndStep(const Command& cmd) {
+    if (gestureOpen_) {
+        if (cmd.kind == CommandKind::MouseDown)
+            heldButtons_ |= ButtonBits(cmd);
+        if (cmd.kind != CommandKind::MouseUp)
+            return;
+        // A release of a button not held means the other releases were lost
+        // (the window never saw them): the gesture ends here too.
+        const int bits = ButtonBits(cmd);
+        heldButtons_ = (heldButtons_ & bits) == bits && bits ? heldButtons_ & ~bits : 0;
+        if (heldButtons_ != 0)
+            return;
+        gestureOpen_ = false;
+        CommitStep();
+        return;
+    }
     switch (cmd.kind) {
     case CommandKind::MouseDown:
-        gestureOpen_ = true;
-        return;
+        heldButtons_ = ButtonBits(cmd);
+        if (heldButtons_ != 0) {
+            gestureOpen_ = true;
+            return;
+        }
+        break;
     case CommandKind::MouseMove:
         // Hovering changes nothing; a drag is recorded at its release.
-        if (!gestureOpen_)
+        if (cmd.button == 0) {
             stepOpen_ = false;
-        return;
-    case CommandKind::MouseUp:
-        gestureOpen_ = false;
-        break;
-    case CommandKind::KeyDown:
-    case CommandKind::KeyUp:
-        if (gestureOpen_)
             return;
+        }
         break;
     default:
         break;

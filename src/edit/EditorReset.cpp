@@ -67,6 +67,8 @@ void Editor::Startup(const EditorSettings& settings, const std::string& commandL
     if (!path.empty() && path.front() == '"') {
         path = path.size() >= 2 ? path.substr(1, path.size() - 2) : std::string();
     }
+    if (OfferRecovery())
+        return;
     if (EndsWith(path, ".trk"))
         LoadTrackFile(path);
 }
@@ -95,6 +97,10 @@ void Editor::NewTrack(bool fourLanes) {
 }
 
 void Editor::ResetEditor() {
+    // The track before this one was settled (saved or given up) before it
+    // was replaced; its recovery file goes. A restore keeps the one it read.
+    if (!keepRecovery_)
+        ForgetRecovery();
     sel.CurLane = 2;
     sel.CurSpace = 0;
     // A track read in part may have no first space in lane 2: nothing of the
@@ -143,7 +149,7 @@ void Editor::ResetEditor() {
     RefreshView();
 
     if (TrackPath.empty())
-        SaveTrackFile(AutosavePath(), true);
+        WriteRecovery(AutosavePath());
 
     host.StartAutosaveTimer();
     TakeSavedSnapshot();

@@ -6,15 +6,29 @@
 #include "edit/UiDefs.h"
 #include "model/TrackFile.h"
 
+#include <filesystem>
+#include <string_view>
+
 namespace td {
 
 namespace {
 
+constexpr std::string_view RecoverySuffix = ".autosave";
+
+bool IsRecoveryName(const std::string& path) {
+    return path.size() > RecoverySuffix.size() && path.ends_with(RecoverySuffix);
+}
+
+// The autosave file and the recovery files are never a track's own file.
 bool IsAutosaveName(const std::string& path) {
-    return FileNamePart(path) == AutosaveFileName;
+    return FileNamePart(path) == AutosaveFileName || IsRecoveryName(path);
 }
 
 } // namespace
+
+std::string RecoveryPathFor(const std::string& trackPath) {
+    return trackPath + std::string(RecoverySuffix);
+}
 
 std::string Editor::AutosavePath() {
     return host.TracksFolder() + "/" + AutosaveFileName;
@@ -124,17 +138,21 @@ bool Editor::LoadTrackFile(const std::string& path) {
     sel.CurCorner = track.Corners.empty() ? -1 : 0;
     sel.PrimarySpace = NoSpace;
     sel.PolyClosed = true;
-    // A partial track must not be written over the file it came from, so it
-    // is kept without a file name.
-    TrackPath = result.complete ? path : std::string();
+    // A partial or damaged track must not be written over the file it came
+    // from, so it is kept without a file name.
+    const bool sound = result.complete && result.numberLikeLaneLine == 0;
+    TrackPath = sound ? path : std::string();
     // Only tracks read whole are worth offering again.
-    if (result.complete && !IsAutosaveName(path))
+    if (sound && !IsAutosaveName(path))
         host.AddRecentTrack(path);
     RefreshRecentTracks();
     UpdateTitle();
     ResetEditor();
     if (!result.complete)
         host.MessageBox(LoadStoppedText(path, result.line, result.reason), OpenFailedTitle,
+                        MsgButtons::OK, MsgIcon::Exclamation);
+    else if (result.numberLikeLaneLine != 0)
+        host.MessageBox(LaneNameDamageText(path, result.numberLikeLaneLine), OpenFailedTitle,
                         MsgButtons::OK, MsgIcon::Exclamation);
     return true;
 }
@@ -166,22 +184,13 @@ void Editor::SaveAs() {
 bool Editor::SaveTrackFile(const std::string& path, bool autosave) {
     if (path.empty())
         return false;
-    const std::string curLaneName =
-        track.ValidLane(sel.CurLane) ? track.Lanes[static_cast<size_t>(sel.CurLane)].Name : "";
-    const int primaryLane = sel.PrimarySpace >= 0 ? RefLane(sel.PrimarySpace) : -1;
-    const std::string primaryLaneName =
-        track.ValidLane(primaryLane) ? track.Lanes[static_cast<size_t>(primaryLane)].Name : "";
-
+    if (autosave)
+        return WriteRecovery(path);
+    const std::vector<int> order = LaneOrderFor(track);
     const SaveResult result = SaveTrack(track, path);
-    FollowLaneOrder(curLaneName, primaryLaneName);
+    FollowSavedLaneOrder(order);
     if (!result.ok) {
-        if (!autosave)
-            ReportSaveFailure(path, result.error);
-        else if (!autosaveFailureShown_)
-            host.MessageBox(AutosaveFailedText(path, result.error), SaveFailedTitle, MsgButtons::OK,
-                            MsgIcon::Exclamation);
-        if (autosave)
-            autosaveFailureShown_ = true;
+        ReportSaveFailure(path, result.error);
         return false;
     }
     autosaveFailureShown_ = false;
@@ -189,6 +198,7 @@ bool Editor::SaveTrackFile(const std::string& path, bool autosave) {
         TrackPath = path;
         host.AddRecentTrack(path);
         TakeSavedSnapshot();
+        ForgetRecovery();
     }
     RefreshRecentTracks();
     UpdateTitle();
@@ -202,25 +212,17 @@ void Editor::ReportSaveFailure(const std::string& path, const std::string& error
 
 // Saving puts the pit lane and the garage row where the game expects them;
 // the selection follows its lanes so that the next edit lands where the
-// author sees it.
-void Editor::FollowLaneOrder(const std::string& curLaneName, const std::string& primaryLaneName) {
-    if (track.ValidLane(sel.CurLane) &&
-        track.Lanes[static_cast<size_t>(sel.CurLane)].Name != curLaneName) {
-        const int moved = FindLane(track, curLaneName);
-        if (moved >= 0) {
-            sel.CurLane = moved;
-            UpdateLanePanel();
-        }
-    }
-    if (sel.PrimarySpace >= 0) {
-        const int lane = RefLane(sel.PrimarySpace);
-        if (track.ValidLane(lane) &&
-            track.Lanes[static_cast<size_t>(lane)].Name != primaryLaneName) {
-            const int moved = FindLane(track, primaryLaneName);
-            if (moved >= 0)
-                sel.PrimarySpace = MakeRef(moved, RefIndex(sel.PrimarySpace));
-        }
-    }
+// author sees it, and so does the selection that undoing the next step
+// restores onto the saved track.
+void Editor::FollowSavedLaneOrder(const std::vector<int>& order) {
+    bool moved = false;
+    for (size_t k = 0; k < order.size(); ++k)
+        moved = moved || order[k] != static_cast<int>(k);
+    if (!moved)
+        return;
+    td::FollowLaneOrder(sel, order);
+    history.FollowLaneOrder(order);
+    UpdateLanePanel();
 }
 
 // ---- autosave
@@ -233,7 +235,101 @@ void Editor::AutosaveTick() {
     }
     if (!HasTrack)
         return;
-    SaveTrackFile(TrackPath.empty() ? AutosavePath() : TrackPath, true);
+    if (!HasOwnFile()) {
+        // A track without a file of its own is kept in the autosave file.
+        const std::string file = AutosavePath();
+        if (!WriteRecovery(file))
+            return;
+        if (IsModified())
+            host.StoreRecovery({file, "", host.SessionId()});
+        else
+            ForgetRecovery();
+        return;
+    }
+    if (!IsModified()) {
+        ForgetRecovery();
+        return;
+    }
+    const std::string file = RecoveryPathFor(TrackPath);
+    if (WriteRecovery(file))
+        host.StoreRecovery({file, TrackPath, host.SessionId()});
+}
+
+bool Editor::WriteRecovery(const std::string& path) {
+    // A copy: the lane order of the track being edited stays as it is.
+    Track copy = track;
+    const SaveResult result = SaveTrack(copy, path);
+    if (!result.ok) {
+        if (!autosaveFailureShown_)
+            host.MessageBox(AutosaveFailedText(path, result.error), SaveFailedTitle,
+                            MsgButtons::OK, MsgIcon::Exclamation);
+        autosaveFailureShown_ = true;
+        return false;
+    }
+    autosaveFailureShown_ = false;
+    recoveryFile_ = path;
+    return true;
+}
+
+void Editor::ForgetRecovery() {
+    // The autosave file stays; a recovery file beside a track goes.
+    if (IsRecoveryName(recoveryFile_)) {
+        std::error_code ec;
+        std::filesystem::remove(recoveryFile_, ec);
+    }
+    const RecoveryNote note = host.StoredRecovery();
+    // Another window's note is left to that window.
+    if (!note.file.empty() && note.owner == host.SessionId())
+        host.StoreRecovery({});
+    recoveryFile_.clear();
+}
+
+void Editor::EndSession() {
+    ForgetRecovery();
+}
+
+bool Editor::OfferRecovery() {
+    const RecoveryNote note = host.StoredRecovery();
+    if (note.file.empty() || host.SessionRunning(note.owner))
+        return false;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(note.file, ec)) {
+        host.StoreRecovery({});
+        return false;
+    }
+    const std::string track = note.track.empty() ? std::string() : note.track;
+    if (host.MessageBox(RecoveryOfferText(track, note.file), AppTitle, MsgButtons::YesNo,
+                        MsgIcon::Question) != MsgAnswer::Yes) {
+        if (IsRecoveryName(note.file))
+            std::filesystem::remove(note.file, ec);
+        host.StoreRecovery({});
+        return false;
+    }
+    return RestoreRecovery(note);
+}
+
+bool Editor::RestoreRecovery(const RecoveryNote& note) {
+    keepRecovery_ = true;
+    const bool loaded = LoadTrackFile(note.file);
+    keepRecovery_ = false;
+    if (!loaded) {
+        host.StoreRecovery({});
+        return false;
+    }
+    // This session goes on with the note: the file stays until a save.
+    recoveryFile_ = note.file;
+    host.StoreRecovery({note.file, note.track, host.SessionId()});
+    if (note.track.empty() || TrackPath != note.file)
+        return true;
+    // The restored changes belong to the track's own file and are unsaved.
+    TrackPath = note.track;
+    Track own;
+    savedText_ = LoadTrack(own, note.track).opened
+                     ? FormatTrack(own, BuildStamp{"-", "-", "-"})
+                     : std::string();
+    savedStateId_ = 0;
+    UpdateTitle();
+    return true;
 }
 
 } // namespace td

@@ -22,6 +22,14 @@ enum class MsgAnswer { OK, Yes, No, Cancel };
 
 enum class FileDialogKind { Open, Save };
 
+// The recovery file of an editing session, kept in the settings store from
+// the first autosave of unsaved changes until the session ends normally.
+struct RecoveryNote {
+    std::string file;    // the recovery file written
+    std::string track;   // the track's own file; empty for a track without one
+    long long owner = 0; // the session (SessionId) that writes it
+};
+
 class Host {
   public:
     virtual ~Host() = default;
@@ -92,6 +100,15 @@ class Host {
 
     // The "Tracks" folder beside the program (created when missing).
     virtual std::string TracksFolder() = 0;
+
+    // The recovery note of the settings store (an empty file: none), and
+    // storing a new one (an empty note clears it).
+    virtual RecoveryNote StoredRecovery() { return {}; }
+    virtual void StoreRecovery(const RecoveryNote& note) { (void)note; }
+    // This session's id, and whether another session of id `owner` still
+    // runs (its recovery file is then no leftover).
+    virtual long long SessionId() { return 0; }
+    virtual bool SessionRunning(long long owner) { return owner != 0 && owner == SessionId(); }
 
     // Pops up a context menu ("MnuCorner", "MnuPoly", "MnuVertex") at the
     // pointer; the chosen item comes back as a command through the editor.

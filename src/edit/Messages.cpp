@@ -23,6 +23,22 @@ std::string AutosaveFailedText(const std::string& path, const std::string& error
     return text;
 }
 
+std::string RecoveryOfferText(const std::string& track, const std::string& recoveryFile) {
+    std::string text = "The editor was not closed normally last time, and changes to ";
+    text += track.empty() ? std::string("a track without a file name") : "\n" + track;
+    text += "\nwere not saved. The autosave kept them in\n" + recoveryFile +
+            "\n\nDo you want to restore them? (No discards them.)";
+    return text;
+}
+
+std::string LaneNameDamageText(const std::string& path, int line) {
+    return "In the file\n" + path + "\nline " + std::to_string(line) +
+           " begins like a number but is read as the name of a new lane: the line is "
+           "probably damaged, and the lanes after it are split.\n\nThe track is shown "
+           "as read. It has no file name, so that saving cannot overwrite the original "
+           "file with it.";
+}
+
 std::string OpenFailedText(const std::string& path, const std::string& reason) {
     std::string text = "The file could not be opened:\n" + path;
     if (!reason.empty())

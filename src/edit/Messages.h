@@ -15,6 +15,13 @@ std::string SaveFailedText(const std::string& path, const std::string& error);
 // The automatic save failed: says so, since the author asked for nothing.
 std::string AutosaveFailedText(const std::string& path, const std::string& error);
 
+// Offered at start-up when the last session ended with unsaved changes in
+// `recoveryFile` (for `track`, empty for a track without a file of its own).
+std::string RecoveryOfferText(const std::string& track, const std::string& recoveryFile);
+
+// A file read whole whose lane name at `line` the game reads as a number.
+std::string LaneNameDamageText(const std::string& path, int line);
+
 // A file that could not be opened at all, and one whose reading stopped early.
 extern const char* const OpenFailedTitle;
 std::string OpenFailedText(const std::string& path, const std::string& reason);

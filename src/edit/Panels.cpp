@@ -2,6 +2,7 @@
 // and the enabled state of the toolbars.
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdio>
 
@@ -52,31 +53,86 @@ void Editor::LoadCurrentSpace() {
     }
 }
 
-void Editor::FillSpaceProperties() {
-    const Space* space = track.Find(sel.CurLane, sel.CurSpace);
-    if (!space)
-        return;
+std::string Editor::LocaleNumberText(float value) {
+    std::string text = FloatShortestText(value);
+    std::replace(text.begin(), text.end(), '.', host.DecimalSeparator());
+    return text;
+}
+
+int Editor::GridPlaceOfCurrent() const {
+    if (!track.ValidLane(sel.CurLane) || sel.CurSpace < 0 || sel.CurSpace >= MaxLaneSpaces)
+        return 0;
+    const SpaceRef ref = MakeRef(sel.CurLane, sel.CurSpace);
+    for (int k = 1; k <= 20; ++k)
+        if (track.StartPos[static_cast<size_t>(k)] == ref)
+            return k;
+    return 0;
+}
+
+void Editor::ShowSpaceProperties(const Space& space, bool withPosition) {
     const auto& symbols = SymbolTable();
     for (size_t i = 0; i < symbols.size(); ++i)
-        if (symbols[i].code == space->Symbol) {
+        if (symbols[i].code == space.Symbol) {
             SymbolEntry = static_cast<int>(i);
             host.SetComboIndex("SpacePropCombo", SymbolEntry);
             break;
         }
-    host.SetControlText("SpacePosTxt", FloatShortestText(space->LanePos));
-
-    const SpaceRef ref = MakeRef(sel.CurLane, sel.CurSpace);
-    int gridPlace = 0;
-    for (int k = 1; k <= 20; ++k)
-        if (track.StartPos[static_cast<size_t>(k)] == ref) {
-            gridPlace = k;
-            break;
-        }
-    host.SetComboIndex("StartingGridCombo", gridPlace);
-    if (space->GapPart >= 0 && space->GapPart < static_cast<int>(GapPartTexts().size()))
-        host.SetComboIndex("GapPartCombo", space->GapPart);
+    if (withPosition)
+        host.SetControlText("SpacePosTxt", LocaleNumberText(space.LanePos));
+    host.SetComboIndex("StartingGridCombo", GridPlaceOfCurrent());
+    if (space.GapPart >= 0 && space.GapPart < static_cast<int>(GapPartTexts().size()))
+        host.SetComboIndex("GapPartCombo", space.GapPart);
     host.SetMenuEnabled("MnuCreatePitPaint",
                         track.Lanes[static_cast<size_t>(sel.CurLane)].Name == "Pit");
+}
+
+void Editor::FillSpaceProperties() {
+    if (const Space* space = track.Find(sel.CurLane, sel.CurSpace))
+        ShowSpaceProperties(*space, true);
+}
+
+void Editor::FillPendingProperties(const Space& model) {
+    if (!track.ValidLane(sel.CurLane))
+        return;
+    // What the next "AddSpace" will store: the symbol, and no gap mark.
+    Space shown;
+    shown.Symbol = model.Symbol;
+    ShowSpaceProperties(shown, false);
+}
+
+Editor::ShownSpace Editor::ShownSpaceNow() const {
+    ShownSpace s;
+    s.lane = sel.CurLane;
+    s.space = sel.CurSpace;
+    if (track.ValidLane(sel.CurLane))
+        s.laneName = track.Lanes[static_cast<size_t>(sel.CurLane)].Name;
+    if (const Space* space = track.Find(sel.CurLane, sel.CurSpace)) {
+        s.stored = true;
+        s.symbol = space->Symbol;
+        s.lanePos = std::bit_cast<std::uint32_t>(space->LanePos);
+        s.gapPart = space->GapPart;
+        s.segment = space->Segment;
+        s.gridPlace = GridPlaceOfCurrent();
+    }
+    s.x = std::bit_cast<std::uint32_t>(sel.WorkPts[0].x);
+    s.y = std::bit_cast<std::uint32_t>(sel.WorkPts[0].y);
+    return s;
+}
+
+void Editor::RefreshShownSpace(const ShownSpace& before, const Command& cmd) {
+    if (!HasTrack)
+        return;
+    const ShownSpace now = ShownSpaceNow();
+    // Without a stored current space the commands fill (or empty) the
+    // panels themselves.
+    if (now == before || !now.stored)
+        return;
+    if (now.lane != before.lane || now.laneName != before.laneName)
+        UpdateLanePanel();
+    // The box the author is typing in keeps what was typed.
+    if (cmd.kind != CommandKind::PanelText)
+        FillSpaceProperties();
+    UpdateSpacePanels();
 }
 
 void Editor::UpdateLanePanel() {
@@ -91,9 +147,7 @@ void Editor::UpdateSpacePanels() {
     host.SetPanelText("SpaceX", "X:" + TwoDecimals(sel.WorkPts[0].x));
     host.SetPanelText("SpaceY", "Y:" + TwoDecimals(sel.WorkPts[0].y));
     host.SetPanelText("CurrRot", "Ang:" + std::to_string(sel.WorkRotation) + DegreeSign);
-    std::string scale = FloatShortestText(sel.WorkScale);
-    std::replace(scale.begin(), scale.end(), '.', host.DecimalSeparator());
-    host.SetPanelText("CurrScl", "Length:" + scale);
+    host.SetPanelText("CurrScl", "Length:" + LocaleNumberText(sel.WorkScale));
     const Space* space = track.Find(sel.CurLane, sel.CurSpace);
     if (!space)
         return;
@@ -119,7 +173,7 @@ void Editor::UpdateToolbarState() {
             // A garage position sits between two numbered places.
             host.SetControlText("SpacePosTxt",
                                 lane->Name == "Garages"
-                                    ? FloatShortestText(static_cast<float>(sel.CurSpace) + 0.5f)
+                                    ? LocaleNumberText(static_cast<float>(sel.CurSpace) + 0.5f)
                                     : std::to_string(sel.CurSpace));
         } else {
             EnableButton("DeleteSpace", true);
@@ -148,13 +202,16 @@ void Editor::UpdateToolbarState() {
     if (polyMode) {
         const bool hasPoly =
             sel.CurPoly >= 0 && sel.CurPoly < static_cast<int>(track.BackPolys.size());
+        // A detail the list has no entry for shows no entry, so that picking
+        // any entry is a change the author makes.
         int detailEntry = 0;
         if (hasPoly) {
             const int detail = track.BackPolys[static_cast<size_t>(sel.CurPoly)].Detail - 2;
-            detailEntry = detail >= 0 && detail <= 2 ? detail : 0;
+            detailEntry = detail >= 0 && detail <= 2 ? detail : -1;
         }
         host.SetComboIndex("PolyDetailCombo", detailEntry);
-        PolyDetailEntry = detailEntry;
+        if (detailEntry >= 0)
+            PolyDetailEntry = detailEntry;
         for (const ButtonDef& b : PolyToolbar())
             if (!b.key.empty())
                 EnableButton(b.key, hasPoly);

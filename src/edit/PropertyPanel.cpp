@@ -1,11 +1,13 @@
 // The property panel: every change the author makes is written straight into
 // the current space (or the starting grid).
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 
 #include "edit/Editor.h"
 #include "edit/Messages.h"
+#include "edit/SpaceOps.h"
 #include "render/Colours.h"
 #include "render/Overlays.h"
 #include "render/SpaceDraw.h"
@@ -15,8 +17,11 @@ namespace td {
 namespace {
 
 // The number at the start of `text` (blanks skipped), up to the first
-// character that cannot continue it: "1.5" -> 1.5, "2x" -> 2, "x" -> 0.
-float LeadingNumber(const std::string& text) {
+// character that cannot continue it: "1.5" -> 1.5, "2x" -> 2, "x" -> 0. The
+// locale's decimal separator counts as the point does.
+float LeadingNumber(std::string text, char decimalSeparator) {
+    if (decimalSeparator != '.')
+        std::replace(text.begin(), text.end(), decimalSeparator, '.');
     size_t i = text.find_first_not_of(" \t");
     if (i == std::string::npos)
         return 0.0f;
@@ -60,7 +65,8 @@ void Editor::OnPanelText(const std::string& control, const std::string& text) {
     Lane& lane = track.Lanes[static_cast<size_t>(sel.CurLane)];
     if (sel.CurSpace < 0 || sel.CurSpace >= static_cast<int>(lane.Spaces.size()) - 1)
         return;
-    lane.Spaces[static_cast<size_t>(sel.CurSpace)].LanePos = LeadingNumber(text);
+    lane.Spaces[static_cast<size_t>(sel.CurSpace)].LanePos =
+        LeadingNumber(text, host.DecimalSeparator());
 }
 
 void Editor::OnPanelCombo(const std::string& control, int index) {
@@ -72,8 +78,9 @@ void Editor::OnPanelCombo(const std::string& control, int index) {
         if (Space* space = track.Find(sel.CurLane, sel.CurSpace); space && index >= 0 && index <= 4)
             space->GapPart = static_cast<std::int16_t>(index);
     } else if (control == "StartingGridCombo") {
-        // Entry 0 ("None") writes only the scratch slot, so it clears nothing.
-        if (index >= 0 && index <= 20 && track.ValidLane(sel.CurLane) && sel.CurSpace >= 0 &&
+        // Entry 0 ("None") would write only the scratch slot, which nothing
+        // reads: it changes nothing.
+        if (index >= 1 && index <= 20 && track.ValidLane(sel.CurLane) && sel.CurSpace >= 0 &&
             sel.CurSpace < MaxLaneSpaces)
             track.StartPos[static_cast<size_t>(index)] = MakeRef(sel.CurLane, sel.CurSpace);
     } else if (control == "PolyDetailCombo") {
@@ -93,20 +100,15 @@ void Editor::PickSymbolEntry(int index) {
     SymbolEntry = index;
     host.SetComboIndex("SpacePropCombo", index);
 
+    const int code = symbols[static_cast<size_t>(index)].code;
+    if (TeamSymbolTaken(track, code, sel.CurLane, sel.CurSpace)) {
+        host.MessageBox(SymbolInUseText(), SymbolInUseTitle, MsgButtons::OK, MsgIcon::Exclamation);
+        PickSymbolEntry(0);
+        return;
+    }
     Space* current = track.Find(sel.CurLane, sel.CurSpace);
     if (!current)
         return; // the pending space takes the choice when it is added
-    const int code = symbols[static_cast<size_t>(index)].code;
-    if (code >= Sym::PitTeam1 && code <= Sym::GarageTeam1 + 9) {
-        for (const Lane& lane : track.Lanes)
-            for (const Space& other : lane.Spaces)
-                if (&other != current && other.Symbol == code) {
-                    host.MessageBox(SymbolInUseText(), SymbolInUseTitle, MsgButtons::OK,
-                                    MsgIcon::Exclamation);
-                    PickSymbolEntry(0);
-                    return;
-                }
-    }
     current->Symbol = static_cast<std::int16_t>(code);
     RedrawCurrentSpace();
 }

@@ -5,6 +5,7 @@
 
 #include "edit/CommandTable.h"
 #include "edit/Editor.h"
+#include "edit/Messages.h"
 #include "edit/SpaceOps.h"
 #include "render/Colours.h"
 #include "render/Overlays.h"
@@ -73,8 +74,18 @@ void Editor::AddSpace() {
         SymbolEntry = 0;
         host.SetComboIndex("SpacePropCombo", 0);
     }
-    StoreCurrentSpace(track, sel, SelectedSymbolCode(*this));
-    PaintSpace(sel.CurLane, sel.CurSpace);
+    // A team's pit box or garage stays unique: the pending space keeps the
+    // last symbol picked, which the space before may already carry.
+    if (TeamSymbolTaken(track, SelectedSymbolCode(*this), sel.CurLane, sel.CurSpace)) {
+        host.MessageBox(SymbolInUseText(), SymbolInUseTitle, MsgButtons::OK, MsgIcon::Exclamation);
+        SymbolEntry = 0;
+        host.SetComboIndex("SpacePropCombo", 0);
+    }
+    // An existing space the author left as it was is not written again.
+    if (pending || StoreChangesSpace(track, sel, SelectedSymbolCode(*this))) {
+        StoreCurrentSpace(track, sel, SelectedSymbolCode(*this));
+        PaintSpace(sel.CurLane, sel.CurSpace);
+    }
     ++sel.CurSpace;
     if (IsPendingSpace(track, sel)) {
         MakePendingAfterCurrent(sel);
@@ -90,11 +101,15 @@ void Editor::AddSpace() {
 void Editor::DeleteSpace() {
     if (!HasTrack)
         return;
-    if (!DeleteCurrentSpace(track, sel))
+    Space removed;
+    if (!DeleteCurrentSpace(track, sel, &removed))
         return;
     UpdateToolbarState();
     UpdateSpacePanels();
-    LoadCurrentSpace();
+    if (IsPendingSpace(track, sel))
+        FillPendingProperties(removed);
+    else
+        LoadCurrentSpace();
     RefreshView();
 }
 

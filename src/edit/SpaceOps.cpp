@@ -1,10 +1,12 @@
 #include "edit/SpaceOps.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <utility>
 
 #include "model/SpaceGeometry.h"
+#include "model/SpaceRemoval.h"
 #include "view/ViewTransform.h"
 
 namespace td {
@@ -121,6 +123,33 @@ void StoreCurrentSpace(Track& track, const Selection& sel, int symbolCode) {
         s->Symbol = static_cast<std::int16_t>(symbolCode);
 }
 
+bool StoreChangesSpace(const Track& track, const Selection& sel, int symbolCode) {
+    const Space* s = track.Find(sel.CurLane, sel.CurSpace);
+    if (!s)
+        return false;
+    // Bit for bit, as the undo history compares.
+    auto bits = [](float v) { return std::bit_cast<std::uint32_t>(v); };
+    for (size_t k = 0; k < s->Pt.size(); ++k)
+        if (bits(s->Pt[k].x) != bits(sel.WorkPts[k].x) || bits(s->Pt[k].y) != bits(sel.WorkPts[k].y))
+            return true;
+    const bool symbolStored = HasSymbolEntry(s->Symbol) && HasSymbolEntry(symbolCode);
+    return s->Rotation != sel.WorkRotation || bits(s->Scale) != bits(sel.WorkScale) ||
+           (symbolStored && s->Symbol != symbolCode);
+}
+
+bool TeamSymbolTaken(const Track& track, int code, int lane, int index) {
+    if (code < Sym::PitTeam1 || code > Sym::GarageTeam1 + 9)
+        return false;
+    for (size_t l = 0; l < track.Lanes.size(); ++l) {
+        const auto& spaces = track.Lanes[l].Spaces;
+        for (size_t i = 0; i < spaces.size(); ++i)
+            if (spaces[i].Symbol == code &&
+                !(static_cast<int>(l) == lane && static_cast<int>(i) == index))
+                return true;
+    }
+    return false;
+}
+
 void LoadWorkingCopy(const Track& track, Selection& sel) {
     const Space* s = track.Find(sel.CurLane, sel.CurSpace);
     if (!s)
@@ -161,22 +190,25 @@ void MakePendingAfterCurrent(Selection& sel) {
     ComputeCurrentOutline(sel);
 }
 
-bool DeleteCurrentSpace(Track& track, Selection& sel) {
+bool DeleteCurrentSpace(Track& track, Selection& sel, Space* removed) {
     if (!track.ValidLane(sel.CurLane))
         return false;
-    auto& spaces = track.Lanes[static_cast<size_t>(sel.CurLane)].Spaces;
+    const auto& spaces = track.Lanes[static_cast<size_t>(sel.CurLane)].Spaces;
     const int count = static_cast<int>(spaces.size());
     if (count <= 1 || sel.CurSpace < 0 || sel.CurSpace > count)
         return false;
     const int last = count - 1;
+    const int index = sel.CurSpace == count ? last : sel.CurSpace;
+    if (removed)
+        *removed = spaces[static_cast<size_t>(index)];
     if (sel.CurSpace == count) {
         // The pending space: the last stored space becomes the pending one.
         sel.CurSpace = last;
         LoadWorkingCopy(track, sel);
-        spaces.pop_back();
+        RemoveSpace(track, sel, sel.CurLane, index);
         return true;
     }
-    spaces.erase(spaces.begin() + sel.CurSpace);
+    RemoveSpace(track, sel, sel.CurLane, index);
     if (sel.CurSpace >= last && sel.CurSpace > 0)
         --sel.CurSpace;
     LoadWorkingCopy(track, sel);
@@ -286,10 +318,13 @@ void RotateCurrentSpace(Track& track, Selection& sel, std::int16_t degrees, bool
 
 namespace {
 
-// A pending current space gives way to the last stored space of its lane.
+// A pending current space gives way to the last stored space of its lane,
+// whose whole working copy (its scale above all) comes with it.
 void LeavePendingSpace(const Track& track, Selection& sel) {
-    if (IsPendingSpace(track, sel) && sel.CurSpace > 0)
+    if (IsPendingSpace(track, sel) && sel.CurSpace > 0) {
         --sel.CurSpace;
+        LoadWorkingCopy(track, sel);
+    }
 }
 
 } // namespace
@@ -337,8 +372,9 @@ void MovePolygon(Track& track, int poly, float dx, float dy) {
     if (poly < 0 || poly >= static_cast<int>(track.BackPolys.size()))
         return;
     for (PointI& v : track.BackPolys[static_cast<size_t>(poly)].Vtxs) {
-        v.x = RoundToInt32(static_cast<float>(v.x) + dx);
-        v.y = RoundToInt32(static_cast<float>(v.y) + dy);
+        // In double, every vertex a file can hold plus any step is exact.
+        v.x = RoundToInt32(static_cast<double>(v.x) + dx);
+        v.y = RoundToInt32(static_cast<double>(v.y) + dy);
     }
 }
 

@@ -24,6 +24,12 @@ bool IsPendingSpace(const Track& track, const Selection& sel);
 // (such a code is kept). Both do nothing without a stored current space.
 void StoreCurrentSpace(Track& track, const Selection& sel, int symbolCode);
 void LoadWorkingCopy(const Track& track, Selection& sel);
+// True when StoreCurrentSpace with `symbolCode` would change what the stored
+// current space shows (its points, rotation, scale or symbol).
+bool StoreChangesSpace(const Track& track, const Selection& sel, int symbolCode);
+// True when `code` is one of the team symbols (30..49), which a track holds
+// once, and a space other than (lane, index) already carries it.
+bool TeamSymbolTaken(const Track& track, int code, int lane, int index);
 // Points 1..4 of the working copy from its centre, rotation and scale.
 void ComputeCurrentOutline(Selection& sel);
 
@@ -39,9 +45,11 @@ bool AppendPendingSpace(Track& track, const Selection& sel);
 void MakePendingAfterCurrent(Selection& sel);
 
 // Removes the current space (or, for the pending space, the last stored
-// one, which then becomes the pending working copy) and closes the gap. The
-// only space of a lane is kept: false and nothing changes.
-bool DeleteCurrentSpace(Track& track, Selection& sel);
+// one, which then becomes the pending working copy) and closes the gap;
+// every reference follows (RemoveSpace). The removed record goes to
+// `removed` when given. The only space of a lane is kept: false and nothing
+// changes.
+bool DeleteCurrentSpace(Track& track, Selection& sel, Space* removed = nullptr);
 
 // Moves space (lane, index) back to its standard place and turns it to its
 // standard rotation, carrying the rest of the lane along as one piece;

@@ -86,6 +86,11 @@ void UndoHistory::Rebase(const Track& track, const Selection& sel) {
     Trim();
 }
 
+void UndoHistory::FollowLaneOrder(const std::vector<int>& order) {
+    if (done_ < steps_.size())
+        td::FollowLaneOrder(steps_[done_].Before, order);
+}
+
 void UndoHistory::Trim() {
     while (steps_.size() > maxSteps_ || (Bytes() > budget_ && steps_.size() > 1)) {
         if (done_ > 1) {

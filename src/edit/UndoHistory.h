@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <vector>
 
 #include "edit/TrackSnapshot.h"
 #include "model/Selection.h"
@@ -45,6 +46,10 @@ class UndoHistory {
     // Takes `track` as the current state without a step (a save that put the
     // lanes in their file order).
     void Rebase(const Track& track, const Selection& sel);
+    // The lanes of the current state were put in `order` (entry `new` holds
+    // the old index): the selection that undoing the next step would restore
+    // onto that state follows them. (Rebase then takes the reordered track.)
+    void FollowLaneOrder(const std::vector<int>& order);
     // The next Record starts a step of its own.
     void EndMerge() { mergeOpen_ = false; }
 

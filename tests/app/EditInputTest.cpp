@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "DrawArea.h"
@@ -53,6 +55,47 @@ TEST(EditInputTest, BindingsWorkWhileAComboHasTheFocusButNotInThePositionBox) {
     KeyClick(position, Qt::Key_Return);
     EXPECT_EQ(w.editor().sel.CurSpace, 1) << w.editor().track.Lanes[2].Spaces.size();
     EXPECT_EQ(QApplication::focusWidget(), w.drawArea());
+}
+
+TEST(EditInputTest, APressWhoseMessageTookTheReleaseEndsItsGestureAndTheNoteIsKept) {
+    testing::ClearSettings();
+    QTemporaryDir tracks;
+    TD w(Quiet(tracks.path()));
+    w.Start({});
+    w.Dispatch(Command::Button("New3Lane"));
+    w.show();
+    Editor& ed = w.editor();
+    ed.sel.CurLane = 3;
+    ed.sel.CurSpace = 9; // the last garage: the pending space after it takes its symbol
+    ed.LoadCurrentSpace();
+    w.Dispatch(Command::Button("AddSpace"));
+
+    // The right press adds the pending space and refuses the team symbol in
+    // a message box, which the author closes; the release goes to the box.
+    QTimer closer;
+    closer.setInterval(10);
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    closer.start();
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), w.drawArea()->mapToGlobal(QPointF(5, 5)),
+                      Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.drawArea(), &press);
+    closer.stop();
+    ASSERT_EQ(ed.track.Lanes[3].Spaces.size(), 11u);
+    w.Dispatch(Command::Menu("MnuUndo")); // runs: the gesture is over
+    EXPECT_EQ(ed.track.Lanes[3].Spaces.size(), 10u);
+
+    // The recovery note goes to the settings store and comes back.
+    w.StoreRecovery({"/t/a.trk.autosave", "/t/a.trk", 42});
+    const RecoveryNote note = w.StoredRecovery();
+    EXPECT_EQ(note.file, "/t/a.trk.autosave");
+    EXPECT_EQ(note.track, "/t/a.trk");
+    EXPECT_EQ(note.owner, 42);
+    EXPECT_TRUE(w.SessionRunning(w.SessionId()));
+    w.StoreRecovery({});
+    EXPECT_TRUE(w.StoredRecovery().file.empty());
 }
 
 TEST(EditInputTest, WheelNotchesBecomeZoomStepsAtThePointer) {

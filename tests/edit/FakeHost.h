@@ -57,6 +57,9 @@ class FakeHost : public Host {
     int timerStarts = 0;
     int editingAreaShown = 0;
     std::vector<std::string> popups;
+    RecoveryNote recovery;
+    long long sessionId = 1;
+    long long runningSession = 0; // another window that still runs
 
     MsgAnswer MessageBox(const std::string& text, const std::string& t, MsgButtons buttons,
                          MsgIcon icon) override {
@@ -137,6 +140,12 @@ class FakeHost : public Host {
     void StartAutosaveTimer() override { ++timerStarts; }
     std::string TracksFolder() override { return tracksFolder; }
     void PopupMenu(const std::string& name) override { popups.push_back(name); }
+    RecoveryNote StoredRecovery() override { return recovery; }
+    void StoreRecovery(const RecoveryNote& note) override { recovery = note; }
+    long long SessionId() override { return sessionId; }
+    bool SessionRunning(long long owner) override {
+        return owner == sessionId || (owner != 0 && owner == runningSession);
+    }
 
     // Scripting helpers.
     void Answer(MsgAnswer a) { answers.push_back(a); }

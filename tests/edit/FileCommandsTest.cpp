@@ -173,25 +173,119 @@ TEST_F(FileCommandsTest, FailedSave_IsReportedAndChangesNeitherTitleNorRecentLis
     EXPECT_EQ(editor.track.Lanes.size(), 5u);
 }
 
-TEST_F(FileCommandsTest, AutosaveTicks_FirstTenSaveNothingEleventhSavesToOwnFile) {
+TEST_F(FileCommandsTest, AutosaveKeepsUnsavedChangesInARecoveryFileNotInTheTrackFile) {
     StartWithNewTrack();
     const std::string path = PathIn("own.trk");
+    const std::string recovery = path + ".autosave";
     host.ChooseFile(path);
     Menu("MnuSave");
     const std::string saved = Read(path);
     Edit(0x00FF00);
     Ticks(10);
-    EXPECT_EQ(Read(path), saved);
+    EXPECT_FALSE(std::filesystem::exists(recovery));
     Ticks(1);
+    EXPECT_EQ(Read(path), saved);
+    Track back;
+    LoadTrack(back, recovery);
+    EXPECT_EQ(back.BackColor, 0x00FF00u);
+    EXPECT_EQ(host.recovery.file, recovery);
+    EXPECT_EQ(host.recovery.track, path);
+    EXPECT_TRUE(editor.HasUnsavedChanges());
+    EXPECT_EQ(host.title, "Tarvel Track Designer - own.trk*");
+
+    // A save makes the recovery file needless; without changes none is written.
+    Menu("MnuSave");
+    EXPECT_FALSE(std::filesystem::exists(recovery));
+    EXPECT_TRUE(host.recovery.file.empty());
+    Ticks(1);
+    EXPECT_FALSE(std::filesystem::exists(recovery));
+
+    // Giving the changes up on closing takes the recovery file with them.
+    Edit(0x0000FF);
+    Ticks(1);
+    ASSERT_TRUE(std::filesystem::exists(recovery));
+    host.Answer(MsgAnswer::No);
+    ASSERT_TRUE(editor.ConfirmDiscard());
+    editor.EndSession();
+    EXPECT_FALSE(std::filesystem::exists(recovery));
+    EXPECT_TRUE(host.recovery.file.empty());
+    LoadTrack(back, path);
+    EXPECT_EQ(back.BackColor, 0x00FF00u);
+}
+
+TEST_F(FileCommandsTest, RecoveryFileOfAWindowStillOpen_IsNotOffered) {
+    const std::string path = CopyTemplate("own.trk");
+    std::filesystem::copy_file(path, path + ".autosave");
+    host.recovery = {path + ".autosave", path, 77};
+    host.runningSession = 77;
+    Start();
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_TRUE(std::filesystem::exists(path + ".autosave"));
+}
+
+TEST_F(FileCommandsTest, RestoringTheRecoveryFile_GivesBackTheUnsavedChangesOfTheOwnFile) {
+    const std::string path = CopyTemplate("own.trk");
+    const std::string recovery = path + ".autosave";
+    Track changed;
+    LoadTrack(changed, path);
+    changed.BackColor = 0x00FF00;
+    ASSERT_TRUE(SaveTrack(changed, recovery).ok);
+    const std::string own = Read(path);
+    host.recovery = {recovery, path, 77};
+    host.Answer(MsgAnswer::Yes);
+    Start({}, PathIn("other.trk"));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(editor.track.BackColor, 0x00FF00u);
+    EXPECT_EQ(editor.TrackPath, path);
+    EXPECT_TRUE(editor.HasUnsavedChanges());
+    EXPECT_EQ(host.title, "Tarvel Track Designer - own.trk*");
+    EXPECT_EQ(host.recovery.owner, host.sessionId) << "this session carries the note on";
+    EXPECT_EQ(Read(path), own);
+    Menu("MnuSave");
     Track back;
     LoadTrack(back, path);
     EXPECT_EQ(back.BackColor, 0x00FF00u);
-    // From then on every tick saves.
+    EXPECT_FALSE(std::filesystem::exists(recovery));
+}
+
+TEST_F(FileCommandsTest, DecliningTheRecoveryFile_DiscardsIt) {
+    const std::string path = CopyTemplate("own.trk");
+    const std::string recovery = path + ".autosave";
+    std::filesystem::copy_file(path, recovery);
+    host.recovery = {recovery, path, 77};
+    host.Answer(MsgAnswer::No);
+    Start();
+    EXPECT_EQ(host.messages.size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(recovery));
+    EXPECT_TRUE(host.recovery.file.empty());
+    EXPECT_FALSE(editor.HasTrack);
+}
+
+TEST_F(FileCommandsTest, SaveThroughALinkKeepsItAndAReadOnlyFileIsRefused) {
+    namespace fs = std::filesystem;
+    const std::string real = CopyTemplate("real.trk");
+    const std::string link = PathIn("link.trk");
+    fs::create_symlink(real, link);
+    Start();
+    host.ChooseFile(link);
+    Menu("MnuOpen");
+    Edit(0x00FF00);
+    Menu("MnuSave");
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link)));
+    Track back;
+    LoadTrack(back, real);
+    EXPECT_EQ(back.BackColor, 0x00FF00u);
+
+    fs::permissions(real, fs::perms::owner_read | fs::perms::group_read);
+    const std::string before = Read(real);
     Edit(0x0000FF);
-    Ticks(1);
-    LoadTrack(back, path);
-    EXPECT_EQ(back.BackColor, 0x0000FFu);
-    EXPECT_FALSE(editor.HasUnsavedChanges());
+    Menu("MnuSave");
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages[0].text.find("read-only"), std::string::npos) << host.messages[0].text;
+    EXPECT_EQ(Read(real), before);
+    EXPECT_EQ(editor.track.BackColor, 0x0000FFu);
+    EXPECT_TRUE(editor.HasUnsavedChanges());
 }
 
 TEST_F(FileCommandsTest, AutosaveOfUnnamedTrack_GoesToTheAutosaveFile) {
@@ -212,6 +306,7 @@ TEST_F(FileCommandsTest, FailingAutosave_IsReportedOnceUntilASaveWorksAgain) {
     host.ChooseFile(path);
     Menu("MnuSave");
     std::filesystem::remove_all(PathIn("sub"));
+    Edit();
     Ticks(13);
     EXPECT_EQ(host.messages.size(), 1u);
     std::filesystem::create_directories(PathIn("sub"));

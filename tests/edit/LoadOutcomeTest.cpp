@@ -54,6 +54,25 @@ TEST_F(LoadOutcomeTest, OnlyTracksReadWholeEnterTheRecentList) {
     EXPECT_EQ(host.menuCaption["MnuRecentTrack(0)"], whole);
 }
 
+TEST_F(LoadOutcomeTest, ALaneNameThatReadsAsANumber_IsReportedAndKeptFromItsFile) {
+    StartWithNewTrack();
+    std::string text = Template();
+    text.replace(text.find("\r\n100 "), 4, std::string("\r\n1\0", 4));
+    const std::string path = PathIn("damaged.trk");
+    Write(path, text);
+    host.ChooseFile(path);
+    Menu("MnuOpen");
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages[0].text.find("line 76"), std::string::npos) << host.messages[0].text;
+    EXPECT_EQ(editor.track.Lanes.size(), 6u) << "shown as read";
+    EXPECT_TRUE(editor.TrackPath.empty());
+    EXPECT_TRUE(host.recent.empty());
+    host.CancelFile();
+    Menu("MnuSave");
+    EXPECT_EQ(host.dialogs.back().kind, FileDialogKind::Save) << "Save asks for a new name";
+    EXPECT_EQ(Read(path), text);
+}
+
 TEST_F(LoadOutcomeTest, PartialTrackWithoutLaneTwo_EmptiesPanelsAndDrawsNoHighlight) {
     StartWithNewTrack(true);
     // Something current in the 4-lane track to be forgotten.

@@ -107,6 +107,19 @@ TEST_F(PanelsTest, PolyModeWithPolygon_EnablesToolbarAndShowsDetail) {
     EXPECT_TRUE(host.controlVisible["SpacePropCombo"]);
 }
 
+TEST_F(PanelsTest, PolygonOfADetailTheListLacks_ShowsNoEntryAndChangesOnlyWhenPicked) {
+    StartWithNewTrack();
+    BackPoly p;
+    p.Detail = 1;
+    editor.track.BackPolys = {p};
+    editor.sel.CurPoly = 0;
+    Button("PolyMode");
+    EXPECT_EQ(host.comboIndex["PolyDetailCombo"], -1);
+    EXPECT_EQ(editor.track.BackPolys[0].Detail, 1);
+    editor.Dispatch(Command::Combo("PolyDetailCombo", 0));
+    EXPECT_EQ(editor.track.BackPolys[0].Detail, 2);
+}
+
 TEST_F(PanelsTest, PrimarySpace_EnablesLinkButtonsAndPanelStaysOnLane) {
     StartWithNewTrack();
     EXPECT_FALSE(host.buttonEnabled["SetAdjacentSpace"]);

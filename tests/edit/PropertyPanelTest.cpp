@@ -38,6 +38,23 @@ TEST_F(PropertyPanelTest, PositionBox_TakesTheLeadingNumberOfEachKeystroke) {
     EXPECT_FLOAT_EQ(pos, 30.0f);
 }
 
+TEST_F(PropertyPanelTest, PositionBox_ReadsAndShowsTheLocaleDecimalSeparator) {
+    host.decimalSeparator = ',';
+    StartWithNewTrack();
+    Select(3, 4);
+    float& pos = editor.track.Lanes[3].Spaces[4].LanePos;
+    Type("2,5");
+    EXPECT_FLOAT_EQ(pos, 2.5f);
+    Type("1.25");
+    EXPECT_FLOAT_EQ(pos, 1.25f);
+    Select(3, 3);
+    Select(3, 4);
+    EXPECT_EQ(host.controlText["SpacePosTxt"], "1,25");
+    editor.sel.CurSpace = 10; // a pending garage sits between two places
+    editor.UpdateToolbarState();
+    EXPECT_EQ(host.controlText["SpacePosTxt"], "10,5");
+}
+
 TEST_F(PropertyPanelTest, ChosenSymbol_RedrawsOnlyTheCurrentSpaceAndKeepsXorMarksBalanced) {
     StartWithNewTrack();
     // A corner flag standing on the current space.

@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "EditorFixture.h"
+#include "model/TrackFile.h"
 #include "view/ViewTransform.h"
 
 namespace td::test {
@@ -121,6 +122,82 @@ TEST_F(SpaceCommandsTest, DeleteAndResetRedrawEverything) {
     Button("ResetSpace");
     ExpectCentre(At(2, 0), 0.0f, 0.0f);
     EXPECT_NEAR(editor.sel.WorkPts[0].x, 0.0f, 1e-3);
+}
+
+TEST_F(SpaceCommandsTest, DeleteSpace_LinksAndGridPlacesFollowTheirSpacesInOneUndoStep) {
+    StartWithNewTrack();
+    Space& left = editor.track.Lanes[0].Spaces[0];
+    left.Nxt = {MakeRef(3, 2), MakeRef(3, 1)};
+    editor.track.StartPos[1] = MakeRef(3, 5);
+    Select(3, 1);
+    editor.sel.PrimarySpace = MakeRef(3, 9);
+    editor.history.Reset(editor.track);
+    const Track before = editor.track;
+    Button("DeleteSpace");
+    EXPECT_EQ(editor.track.Lanes[0].Spaces[0].Nxt[0], MakeRef(3, 1));
+    EXPECT_EQ(editor.track.Lanes[0].Spaces[0].Nxt[1], NoSpace);
+    EXPECT_EQ(editor.track.StartPos[1], MakeRef(3, 4));
+    EXPECT_EQ(editor.sel.PrimarySpace, MakeRef(3, 8));
+    EXPECT_EQ(editor.history.StepCount(), 1u);
+    Menu("MnuUndo");
+    EXPECT_EQ(FormatTrack(editor.track, {"-", "-", "-"}), FormatTrack(before, {"-", "-", "-"}));
+    EXPECT_EQ(editor.sel.PrimarySpace, MakeRef(3, 9));
+}
+
+TEST_F(SpaceCommandsTest, PendingSpace_StoresNoTeamSymbolTwiceAndDeleteGivesBackItsOwn) {
+    StartWithNewTrack();
+    Select(3, 9); // the last garage, team 10
+    ASSERT_EQ(At(3, 9).Symbol, Sym::GarageTeam1 + 9);
+    Button("AddSpace"); // the pending space keeps the team's symbol picked
+    EXPECT_TRUE(host.messages.empty());
+    Button("AddSpace");
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].title, "Space Type Already In Use");
+    EXPECT_EQ(At(3, 10).Symbol, Sym::Regular);
+    EXPECT_EQ(host.comboIndex["SpacePropCombo"], 0);
+
+    // Deleting the pending space takes back the space before it, whose own
+    // symbol the next "AddSpace" stores again.
+    Button("DeleteSpace"); // the regular space goes
+    Button("DeleteSpace"); // and garage 10
+    ASSERT_EQ(editor.track.Lanes[3].Spaces.size(), 9u);
+    EXPECT_EQ(host.comboIndex["SpacePropCombo"], 24); // "Pit garage, Team 10"
+    Button("AddSpace");
+    EXPECT_EQ(At(3, 9).Symbol, Sym::GarageTeam1 + 9);
+    EXPECT_EQ(host.messages.size(), 1u);
+}
+
+TEST_F(SpaceCommandsTest, WholeTrackMoveOnThePendingSpaceKeepsTheLengthOfTheLastSpace) {
+    StartWithNewTrack();
+    Select(2, 0);
+    Button("ScaleSpaceUp");
+    Button("ScaleSpaceUp");
+    const float scale = At(2, 0).Scale;
+    ASSERT_GT(scale, 1.1f);
+    Button("AddSpace"); // the pending space, scale 1
+    Button("TranslateTrack");
+    Mouse(CommandKind::MouseDown, 5000.0f, 5000.0f);
+    Mouse(CommandKind::MouseMove, 9000.0f, 5000.0f);
+    Mouse(CommandKind::MouseUp, 9000.0f, 5000.0f);
+    EXPECT_EQ(editor.sel.CurSpace, 0);
+    EXPECT_EQ(editor.sel.WorkScale, scale);
+    Button("AddSpace");
+    EXPECT_EQ(At(2, 0).Scale, scale);
+}
+
+TEST_F(SpaceCommandsTest, PitPaint_RefreshesThePanelSoThatEnterKeepsTheTeamBox) {
+    StartWithNewTrack();
+    const int pit = FindLane(editor.track, "Pit");
+    Select(pit, 0);
+    for (int i = 0; i < 10; ++i)
+        Button("AddSpace");
+    Select(pit, 0);
+    Key(VK::SpaceBar); // a regular space
+    Menu("MnuCreatePitPaint");
+    ASSERT_EQ(At(pit, 0).Symbol, Sym::PitTeam1);
+    EXPECT_EQ(host.comboIndex["SpacePropCombo"], 5); // "Pit lane, Team 1"
+    Button("AddSpace");
+    EXPECT_EQ(At(pit, 0).Symbol, Sym::PitTeam1);
 }
 
 TEST_F(SpaceCommandsTest, ScaleButtonsKeepTheirLimits) {

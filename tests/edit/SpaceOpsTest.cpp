@@ -344,6 +344,29 @@ Track LinkTrack() {
     return t;
 }
 
+TEST(SpaceOpsTest, WholeTrackMovesFromThePendingSpaceLoadTheWholeLastSpace) {
+    for (int turn = 0; turn < 2; ++turn) {
+        Track t = StraightLane(2);
+        t.Lanes[0].Spaces[1] = At(200.0f, 0.0f, 10, 1.3f);
+        Selection sel = Current(t, 0, 1);
+        MakePendingAfterCurrent(sel);
+        sel.CurSpace = 2;
+        turn ? RotateWholeTrack(t, sel, 15) : MoveWholeTrack(t, sel, 10.0f, 0.0f);
+        EXPECT_EQ(sel.CurSpace, 1);
+        EXPECT_EQ(sel.WorkScale, 1.3f);
+        StoreCurrentSpace(t, sel, Sym::Regular);
+        EXPECT_EQ(t.Lanes[0].Spaces[1].Scale, 1.3f);
+    }
+}
+
+TEST(SpaceOpsTest, PolygonsFarFromTheOriginMoveByExactWholeUnits) {
+    Track t;
+    t.BackPolys.push_back(BackPoly{2, 0, 0, {{100000001, -100000001}, {2000000001, 7}}});
+    MovePolygon(t, 0, 1.0f, 0.5f);
+    EXPECT_EQ(t.BackPolys[0].Vtxs[0], (PointI{100000002, -100000000}));
+    EXPECT_EQ(t.BackPolys[0].Vtxs[1], (PointI{2000000002, 8}));
+}
+
 TEST(SpaceOpsTest, NextLinksToggleAndFollowTheArrowRules) {
     Track t = LinkTrack();
     const SpaceRef primary = MakeRef(1, 0);

@@ -154,6 +154,78 @@ TEST_F(UndoTest, AMouseGestureFromPressToReleaseIsOneStep) {
     EXPECT_EQ(Current().Symbol, before);
 }
 
+TEST_F(UndoTest, AGestureStaysOneStepWhateverComesBeforeItsLastRelease) {
+    Key(VK::H);
+    const Selection start = editor.sel;
+    auto mouse = [&](CommandKind kind, int button) {
+        editor.Dispatch(Command::Mouse(kind, button, 0, 100, 100));
+    };
+    mouse(CommandKind::MouseDown, 1);
+    Key(VK::L);
+    Command wheel = Command::Mouse(CommandKind::MouseWheel, 0, 0, 100, 100);
+    wheel.index = 1;
+    editor.Dispatch(wheel);
+    Undo(); // waits for the release: not run
+    EXPECT_EQ(Current().Symbol, Sym::ArrowDoubleLeft);
+    editor.Dispatch(Command::Tick());
+    mouse(CommandKind::MouseDown, 2); // "AddSpace"
+    mouse(CommandKind::MouseUp, 2);
+    EXPECT_EQ(editor.history.StepCount(), 1u);
+    mouse(CommandKind::MouseUp, 1);
+    EXPECT_EQ(editor.history.StepCount(), 2u);
+    Undo();
+    EXPECT_EQ(editor.sel.CurSpace, start.CurSpace);
+    EXPECT_EQ(Current().Symbol, Sym::ArrowHeavy);
+
+    // A release of a button that is not held ends a gesture whose releases
+    // were lost.
+    mouse(CommandKind::MouseDown, 1);
+    Key(VK::R);
+    mouse(CommandKind::MouseUp, 4);
+    EXPECT_EQ(editor.history.UndoCount(), 2u);
+}
+
+TEST_F(UndoTest, CommandsThatChangeNothingTheAuthorSeesRecordNoStep) {
+    editor.sel.CurLane = 1;
+    editor.sel.CurSpace = 0;
+    editor.LoadCurrentSpace();
+    Button("ChangeCOR");
+    Button("AddSpace"); // stores nothing new, steps on
+    EXPECT_EQ(editor.sel.CurSpace, 1);
+    Button("TranslateSpace");
+    editor.Dispatch(Command::Mouse(CommandKind::MouseDown, 2, 0, 100, 100));
+    editor.Dispatch(Command::Mouse(CommandKind::MouseUp, 2, 0, 100, 100));
+    EXPECT_EQ(editor.sel.CurSpace, 2);
+    editor.Dispatch(Command::Combo("StartingGridCombo", 0));
+    EXPECT_EQ(editor.history.StepCount(), 0u);
+}
+
+TEST_F(UndoTest, AfterASaveThatReordersTheLanesEveryStepsSelectionNamesItsLanes) {
+    // The pit lane before the garages, its first box beside the right lane:
+    // saving swaps the two.
+    editor.track.Lanes[4].Spaces[0].Adj[1] = MakeRef(2, 0);
+    std::swap(editor.track.Lanes[3], editor.track.Lanes[4]);
+    editor.history.Reset(editor.track);
+    const std::string name = "Garages";
+    const int lane = FindLane(editor.track, name);
+    editor.sel.CurLane = lane;
+    editor.sel.CurSpace = 0;
+    editor.LoadCurrentSpace();
+    Button("SetPrimarySpace");
+    Key(VK::L);
+    Key(VK::R);
+    Undo(); // a redo is pending while the save reorders the lanes
+    host.files.push_back(PathIn("order.trk"));
+    Menu("MnuSaveAs");
+    ASSERT_NE(FindLane(editor.track, name), lane) << "the save must move the lane";
+    auto laneName = [&](int lane) { return editor.track.Lanes.at(static_cast<size_t>(lane)).Name; };
+    for (const char* move : {"MnuRedo", "MnuUndo", "MnuUndo", "MnuRedo"}) {
+        Menu(move);
+        EXPECT_EQ(laneName(editor.sel.CurLane), name) << move;
+        EXPECT_EQ(laneName(RefLane(editor.sel.PrimarySpace)), name) << move;
+    }
+}
+
 TEST_F(UndoTest, CheckTrackListsTheProblemsAndGoesToTheSpaceOfOne) {
     Menu("MnuCheckTrack");
     ASSERT_EQ(host.checkShown.size(), 1u);
