@@ -54,7 +54,7 @@ std::string MenuText(const std::string& name) {
 void Editor::Dispatch(const Command& cmd) {
     const bool outer = dispatchDepth_ == 0;
     // A gesture is one step from the press to the last release: undo, redo
-    // and the file commands wait for its end (they are not run).
+    // and the file commands are not run before it ends.
     if (outer && gestureOpen_ && InterruptsGesture(cmd))
         return;
     ShownSpace shown;
