@@ -244,6 +244,7 @@ MenuDef BuildToolsMenu() {
         Disabled(Item("MnuSetBackColor", "Set &Background Color")),
         Disabled(Item("MnuCreateOutline", "Create &Outline Polys")),
         Disabled(Item("MnuCenterTrack", "&Center Track")),
+        Disabled(Item("MnuMeasureCorners", "&Measure Corners")),
         Sep(),
         Disabled(Item("MnuCheckTrack", "Chec&k Track...")),
     };
