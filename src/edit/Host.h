@@ -11,14 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "model/MessageKinds.h"
 #include "model/Track.h"
 #include "model/TrackCheck.h"
 
 namespace td {
-
-enum class MsgButtons { OK, YesNo, YesNoCancel };
-enum class MsgIcon { None, Question, Exclamation, Information, Critical };
-enum class MsgAnswer { OK, Yes, No, Cancel };
 
 enum class FileDialogKind { Open, Save };
 

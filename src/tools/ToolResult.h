@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "edit/Host.h"
+#include "model/MessageKinds.h"
 
 namespace td {
 
