@@ -69,8 +69,10 @@ void Editor::Dispatch(const Command& cmd) {
         } depth(dispatchDepth_);
         DispatchCommand(cmd);
     }
-    if (outer)
+    if (outer) {
         EndStep(cmd);
+        FollowMoves(cmd);
+    }
 }
 
 void Editor::BeginStep(const Command& cmd) {
