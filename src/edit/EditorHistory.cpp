@@ -76,6 +76,7 @@ void Editor::Dispatch(const Command& cmd) {
     if (outer) {
         RefreshShownSpace(shown, cmd);
         EndStep(cmd);
+        FollowMoves(cmd);
     }
 }
 

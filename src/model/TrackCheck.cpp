@@ -1,12 +1,13 @@
 #include "model/TrackCheck.h"
 
-#include <charconv>
 #include <cmath>
 #include <map>
 #include <set>
 
 #include "model/ItemReader.h"
 #include "model/LaneRoles.h"
+#include "model/ProblemText.h"
+#include "model/RaceCheck.h"
 #include "model/SpaceGeometry.h"
 
 namespace td {
@@ -15,27 +16,6 @@ namespace {
 
 // Start positions a race needs.
 constexpr int GridPlaces = 20;
-
-std::string Quoted(const std::string& s) {
-    return "\"" + s + "\"";
-}
-
-std::string LaneText(const Track& t, size_t lane) {
-    return "lane " + std::to_string(lane) + " " + Quoted(t.Lanes[lane].Name);
-}
-
-std::string Where(const Track& t, size_t lane, size_t index) {
-    return LaneText(t, lane) + ", space " + std::to_string(index);
-}
-
-std::string RefText(SpaceRef r) {
-    return std::to_string(r) + " (lane " + std::to_string(RefLane(r)) + ", space " +
-           std::to_string(RefIndex(r)) + ")";
-}
-
-std::string CornerText(const Track& t, size_t c) {
-    return "corner " + std::to_string(c) + " " + Quoted(t.Corners[c].Name);
-}
 
 class Checker {
   public:
@@ -49,6 +29,7 @@ class Checker {
         CheckGrid();
         CheckCorners();
         CheckPitLane();
+        FindRaceProblems(t_, out_);
         return std::move(out_);
     }
 
