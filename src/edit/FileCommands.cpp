@@ -319,15 +319,17 @@ bool Editor::RestoreRecovery(const RecoveryNote& note) {
     // This session goes on with the note: the file stays until a save.
     recoveryFile_ = note.file;
     host.StoreRecovery({note.file, note.track, host.SessionId()});
-    if (note.track.empty() || TrackPath != note.file)
-        return true;
-    // The restored changes belong to the track's own file and are unsaved.
-    TrackPath = note.track;
-    Track own;
-    savedText_ = LoadTrack(own, note.track).opened
-                     ? FormatTrack(own, BuildStamp{"-", "-", "-"})
-                     : std::string();
+    // The restored changes were never saved by the author: they count as
+    // unsaved, against the track's own file when it has one.
+    savedText_.clear();
+    if (!note.track.empty() && TrackPath == note.file) {
+        TrackPath = note.track;
+        Track own;
+        if (LoadTrack(own, note.track).opened)
+            savedText_ = FormatTrack(own, BuildStamp{"-", "-", "-"});
+    }
     savedStateId_ = 0;
+    modifiedCacheId_ = 0;
     UpdateTitle();
     return true;
 }

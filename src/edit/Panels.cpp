@@ -129,10 +129,17 @@ void Editor::RefreshShownSpace(const ShownSpace& before, const Command& cmd) {
         return;
     if (now.lane != before.lane || now.laneName != before.laneName)
         UpdateLanePanel();
+    const bool panel = now.lane != before.lane || now.space != before.space ||
+                       now.laneName != before.laneName || now.stored != before.stored ||
+                       now.symbol != before.symbol || now.lanePos != before.lanePos ||
+                       now.gapPart != before.gapPart || now.gridPlace != before.gridPlace;
     // The box the author is typing in keeps what was typed.
-    if (cmd.kind != CommandKind::PanelText)
+    if (panel && cmd.kind != CommandKind::PanelText)
         FillSpaceProperties();
-    UpdateSpacePanels();
+    // Drag steps keep the status bar up to date themselves.
+    if (panel || now.segment != before.segment ||
+        ((now.x != before.x || now.y != before.y) && cmd.kind != CommandKind::MouseMove))
+        UpdateSpacePanels();
 }
 
 void Editor::UpdateLanePanel() {

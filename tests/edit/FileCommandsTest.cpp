@@ -249,6 +249,21 @@ TEST_F(FileCommandsTest, RestoringTheRecoveryFile_GivesBackTheUnsavedChangesOfTh
     EXPECT_FALSE(std::filesystem::exists(recovery));
 }
 
+TEST_F(FileCommandsTest, RestoringTheAutosaveFile_KeepsItUnnamedAndUnsaved) {
+    std::filesystem::copy_file(DataFile("template3.trk"), AutosaveFile());
+    host.recovery = {AutosaveFile(), "", 77};
+    host.Answer(MsgAnswer::Yes);
+    Start();
+    ASSERT_TRUE(editor.HasTrack);
+    EXPECT_FALSE(editor.HasOwnFile());
+    EXPECT_TRUE(editor.HasUnsavedChanges()) << "closing asks before it is lost";
+    host.Answer(MsgAnswer::No);
+    ASSERT_TRUE(editor.ConfirmDiscard());
+    editor.EndSession();
+    EXPECT_TRUE(host.recovery.file.empty());
+    EXPECT_TRUE(std::filesystem::exists(AutosaveFile())) << "the autosave file stays";
+}
+
 TEST_F(FileCommandsTest, DecliningTheRecoveryFile_DiscardsIt) {
     const std::string path = CopyTemplate("own.trk");
     const std::string recovery = path + ".autosave";
