@@ -206,7 +206,9 @@ bool ReadsAsNumber(std::string_view text) {
         !(std::isdigit(static_cast<unsigned char>(text[lead])) || text[lead] == '.'))
         return false;
     double v = 0;
-    return std::from_chars(text.data(), text.data() + text.size(), v).ec == std::errc();
+    // A number too large or too small for a double is a number all the same.
+    const std::errc ec = std::from_chars(text.data(), text.data() + text.size(), v).ec;
+    return ec == std::errc() || ec == std::errc::result_out_of_range;
 }
 
 } // namespace td

@@ -300,7 +300,7 @@ TEST(CurrentBuildStamp, SourceDateEpochGivesAFixedUtcStamp) {
 
 TEST(SaveTrack, NamesThatWouldReadAsSomethingElseComeBackWhole) {
     Track t;
-    for (const char* name : {"Corners", "5", "-1 x", "  indented", "a,b", "\"quoted", "\rx"})
+    for (const char* name : {"Corners", "5", "-1 x", "  indented", "a,b", "\"quoted", "\rx", "1e999 x"})
         t.Lanes.push_back(Lane{name, {MakeSpace(1, 2)}});
     t.Info.Name = ";not a comment";
     t.Corners.push_back(Corner{"Backcolor", 1, 2, 3, {}});
@@ -314,6 +314,7 @@ TEST(SaveTrack, NamesThatWouldReadAsSomethingElseComeBackWhole) {
     }
     EXPECT_EQ(loaded.Lanes[5].Name, "'quoted");
     EXPECT_EQ(loaded.Lanes[6].Name, " x");
+    EXPECT_EQ(loaded.Lanes[7].Name, "1e999 x") << "a number out of range is a number too";
     EXPECT_EQ(loaded.Info.Name, ";not a comment");
     ASSERT_EQ(loaded.Corners.size(), 1u);
     EXPECT_EQ(loaded.Corners[0].Name, "Backcolor");
