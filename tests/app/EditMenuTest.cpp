@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cstdlib>
+
 #include "TD.h"
 #include "TDCheckTrack.h"
 #include "TDTestSupport.h"
@@ -80,6 +82,11 @@ TEST_F(EditMenuTest, UndoAndRedoCarryTheirShortcutsAndNameTheStep) {
 }
 
 TEST_F(EditMenuTest, UndoneAndRedoneEditsSaveAsTheFilesTheyCameFrom) {
+    // One build stamp for every save: the files must not differ by the clock.
+    ::setenv("SOURCE_DATE_EPOCH", "1796700665", 1);
+    struct Unset {
+        ~Unset() { ::unsetenv("SOURCE_DATE_EPOCH"); }
+    } unset;
     const QString first = tracks.filePath("first.trk"), edited = tracks.filePath("edited.trk");
     const QString undone = tracks.filePath("undone.trk"), redone = tracks.filePath("redone.trk");
     window->saveAs = {first.toStdString(), edited.toStdString(), undone.toStdString(),
