@@ -312,6 +312,7 @@ class Editor {
     void OnMouseUp(const Command& cmd);
     void OnDblClick(const Command& cmd);
     void OnWheel(const Command& cmd);
+    void EndPan();
     // The quantised drag step of the space and view modes.
     void DragModeStep(const DragStep& step, bool modifier);
     void ToggleLink(bool next);
