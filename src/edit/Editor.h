@@ -135,6 +135,9 @@ class Editor {
     void UpdateLanePanel();
     void UpdateSpacePanels();
     void UpdateToolbarState();
+    // Fills the lane and space panels again when what they show has changed
+    // since they were last filled (run at the end of every command).
+    void SyncPanels();
 
     // ---- corners (CornerCommands.cpp)
     // Opens the properties dialog on the current corner (nothing without one).
@@ -341,6 +344,20 @@ class Editor {
     bool modifiedCache_ = false;
 
     CommandTable commands_;
+    // What the lane and space panels were last filled from.
+    struct PanelSource {
+        int lane = -1;
+        std::string laneName;
+        int space = -1;
+        PointF centre;
+        std::int16_t rotation = 0;
+        float scale = 0.0f;
+        int segment = -1;
+        friend bool operator==(const PanelSource&, const PanelSource&) = default;
+    };
+    PanelSource CurrentPanelSource() const;
+    PanelSource laneShown_;
+    PanelSource spaceShown_;
     // Last pointer position of a middle-button pan, in drawing-area units.
     PointF panPt_;
     bool panning_ = false;

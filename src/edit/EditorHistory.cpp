@@ -69,8 +69,11 @@ void Editor::Dispatch(const Command& cmd) {
         } depth(dispatchDepth_);
         DispatchCommand(cmd);
     }
-    if (outer)
+    if (outer) {
+        // Whatever moved the current space, the status bar follows it.
+        SyncPanels();
         EndStep(cmd);
+    }
 }
 
 void Editor::BeginStep(const Command& cmd) {

@@ -79,7 +79,32 @@ void Editor::FillSpaceProperties() {
                         track.Lanes[static_cast<size_t>(sel.CurLane)].Name == "Pit");
 }
 
+Editor::PanelSource Editor::CurrentPanelSource() const {
+    PanelSource src;
+    src.lane = sel.CurLane;
+    if (track.ValidLane(sel.CurLane))
+        src.laneName = track.Lanes[static_cast<size_t>(sel.CurLane)].Name;
+    src.space = sel.CurSpace;
+    src.centre = sel.WorkPts[0];
+    src.rotation = sel.WorkRotation;
+    src.scale = sel.WorkScale;
+    if (const Space* space = track.Find(sel.CurLane, sel.CurSpace))
+        src.segment = space->Segment;
+    return src;
+}
+
+void Editor::SyncPanels() {
+    if (!HasTrack)
+        return;
+    const PanelSource now = CurrentPanelSource();
+    if (now.lane != laneShown_.lane || now.laneName != laneShown_.laneName)
+        UpdateLanePanel();
+    if (!(now == spaceShown_))
+        UpdateSpacePanels();
+}
+
 void Editor::UpdateLanePanel() {
+    laneShown_ = CurrentPanelSource();
     if (!track.ValidLane(sel.CurLane))
         return;
     host.SetPanelText("CurrLane", "Lane " + std::to_string(sel.CurLane) + ", " +
@@ -87,6 +112,7 @@ void Editor::UpdateLanePanel() {
 }
 
 void Editor::UpdateSpacePanels() {
+    spaceShown_ = CurrentPanelSource();
     host.SetPanelText("CurrSpace", "Space " + std::to_string(sel.CurSpace + 1));
     host.SetPanelText("SpaceX", "X:" + TwoDecimals(sel.WorkPts[0].x));
     host.SetPanelText("SpaceY", "Y:" + TwoDecimals(sel.WorkPts[0].y));

@@ -92,9 +92,9 @@ void Editor::DeleteSpace() {
         return;
     if (!DeleteCurrentSpace(track, sel))
         return;
+    LoadCurrentSpace();
     UpdateToolbarState();
     UpdateSpacePanels();
-    LoadCurrentSpace();
     RefreshView();
 }
 
