@@ -134,7 +134,6 @@ void Editor::UpdateSpacePanels() {
 void Editor::UpdateToolbarState() {
     const bool laneValid = track.ValidLane(sel.CurLane);
     const Lane* lane = laneValid ? &track.Lanes[static_cast<size_t>(sel.CurLane)] : nullptr;
-    const Space* space = track.Find(sel.CurLane, sel.CurSpace);
 
     // Space commands: a pending space cannot be deleted or reset.
     if (lane) {
@@ -151,15 +150,6 @@ void Editor::UpdateToolbarState() {
             EnableButton("DeleteSpace", true);
             EnableButton("ResetSpace", true);
         }
-    }
-
-    // Scale buttons; in between the scaling command keeps them up to date.
-    if (sel.WorkScale == 0.8f) {
-        EnableButton("ScaleSpaceDown", false);
-        EnableButton("ScaleSpaceUp", true);
-    } else if (space && (sel.WorkScale >= 2.0f || space->Symbol == 60)) {
-        EnableButton("ScaleSpaceDown", true);
-        EnableButton("ScaleSpaceUp", false);
     }
 
     const bool polyMode = EditMode == "PolyMode";
@@ -192,6 +182,9 @@ void Editor::UpdateToolbarState() {
         for (const ButtonDef& b : MainToolbar())
             if (b.tag == "Space" && !b.key.empty())
                 EnableButton(b.key, true);
+        // The scale buttons say whether a press would change the length.
+        EnableButton("ScaleSpaceUp", CanScaleUp(track, sel));
+        EnableButton("ScaleSpaceDown", CanScaleDown(track, sel));
         EnableButton("SetNextSpace", sel.PrimarySpace >= 0);
         EnableButton("SetAdjacentSpace", sel.PrimarySpace >= 0);
     }

@@ -211,19 +211,14 @@ void RegisterSpaceCommands(CommandTable& table) {
     table.AddButton("DeleteSpace", [](Editor& ed, const Command&) { ed.DeleteSpace(); });
     table.AddButton("ResetSpace", [](Editor& ed, const Command&) { ed.ResetSpace(); });
     table.AddButton("ChangeCOR", [](Editor& ed, const Command&) { ed.CycleCOR(); });
+    // The scaling updates the toolbar, which sets both buttons anew.
     table.AddButton("ScaleSpaceUp", [](Editor& ed, const Command&) {
-        const Space* cur = ed.track.Find(ed.sel.CurLane, ed.sel.CurSpace);
-        // Past double length only the code-60 space may grow.
-        if (ed.sel.WorkScale >= 2.0f && !(cur && cur->Symbol == 60))
-            return;
-        ed.ScaleCurrentSpace(0.1f);
-        ed.EnableButton("ScaleSpaceDown", true);
+        if (CanScaleUp(ed.track, ed.sel))
+            ed.ScaleCurrentSpace(0.1f);
     });
     table.AddButton("ScaleSpaceDown", [](Editor& ed, const Command&) {
-        if (!(ed.sel.WorkScale > 0.8f))
-            return;
-        ed.ScaleCurrentSpace(-0.1f);
-        ed.EnableButton("ScaleSpaceUp", true);
+        if (CanScaleDown(ed.track, ed.sel))
+            ed.ScaleCurrentSpace(-0.1f);
     });
     table.AddButton("SetPrimarySpace", [](Editor& ed, const Command&) { ed.SetPrimarySpace(); });
     table.AddButton("SetNextSpace", [](Editor& ed, const Command&) { ed.SetNextSpace(); });

@@ -145,6 +145,41 @@ TEST_F(SpaceCommandsTest, ScaleButtonsKeepTheirLimits) {
     ExpectCentre(At(3, 1), 390.0f, 200.0f);
 }
 
+TEST_F(SpaceCommandsTest, ScaleButtonsSayWhetherAPressWouldChangeTheLength) {
+    StartWithNewTrack();
+    Select(3, 0);
+    // Steps of 0.1 from 1.0 land beside the limits; the buttons go off there.
+    int downs = 0;
+    while (host.buttonEnabled["ScaleSpaceDown"] && downs < 10) {
+        const float before = At(3, 0).Scale;
+        Button("ScaleSpaceDown");
+        EXPECT_LT(At(3, 0).Scale, before);
+        ++downs;
+    }
+    EXPECT_EQ(downs, 2);
+    EXPECT_TRUE(host.buttonEnabled["ScaleSpaceUp"]);
+    int ups = 0;
+    while (host.buttonEnabled["ScaleSpaceUp"] && ups < 30) {
+        Button("ScaleSpaceUp");
+        ++ups;
+    }
+    EXPECT_EQ(ups, 12);
+    EXPECT_NEAR(At(3, 0).Scale, 2.0f, 1e-4);
+    const float top = At(3, 0).Scale;
+    Button("ScaleSpaceUp");
+    EXPECT_EQ(At(3, 0).Scale, top);
+
+    // Another space of ordinary length has both; the pending space neither.
+    Select(3, 1);
+    editor.UpdateToolbarState();
+    EXPECT_TRUE(host.buttonEnabled["ScaleSpaceUp"]);
+    EXPECT_TRUE(host.buttonEnabled["ScaleSpaceDown"]);
+    Select(3, 10);
+    editor.UpdateToolbarState();
+    EXPECT_FALSE(host.buttonEnabled["ScaleSpaceUp"]);
+    EXPECT_FALSE(host.buttonEnabled["ScaleSpaceDown"]);
+}
+
 TEST_F(SpaceCommandsTest, SpaceDragsFollowTheGrid) {
     StartWithNewTrack();
     Select(3, 0);
