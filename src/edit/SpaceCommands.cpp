@@ -15,7 +15,8 @@ namespace td {
 namespace {
 
 // Exclusive-or picture of one stored space, drawn once to show it and once
-// more to take it away again.
+// more to take it away again. Its exclusive-or marks (link letters, stop
+// flag) are taken off where it stood and drawn where it stands.
 SpaceXorDraw XorSpaces(Editor& ed) {
     if (!ed.AreaVisible)
         return {};
@@ -23,6 +24,7 @@ SpaceXorDraw XorSpaces(Editor& ed) {
         Scene scene = ed.MakeScene();
         Colour outline = Col::White;
         DrawSpace(scene, lane, index, outline, PenXor, LineSolid);
+        DrawSpaceXorMarks(scene, lane, index);
     };
 }
 
@@ -124,8 +126,17 @@ void Editor::CycleCOR() {
 void Editor::ScaleCurrentSpace(float delta) {
     if (!HasTrack || !track.Find(sel.CurLane, sel.CurSpace))
         return;
+    // The space itself keeps its place at the back; its centre moves.
+    auto marks = [this, lane = sel.CurLane, index = sel.CurSpace] {
+        if (!AreaVisible)
+            return;
+        Scene scene = MakeScene();
+        DrawSpaceXorMarks(scene, lane, index);
+    };
     ToggleHighlight();
+    marks();
     td::ScaleCurrentSpace(track, sel, delta, SelectedSymbolCode(*this), XorSpaces(*this));
+    marks();
     ToggleHighlight();
     UpdateSpacePanels();
     UpdateToolbarState();

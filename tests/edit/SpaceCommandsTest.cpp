@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <tuple>
 
 #include "EditorFixture.h"
@@ -178,6 +179,46 @@ TEST_F(SpaceCommandsTest, ScaleButtonsSayWhetherAPressWouldChangeTheLength) {
     editor.UpdateToolbarState();
     EXPECT_FALSE(host.buttonEnabled["ScaleSpaceUp"]);
     EXPECT_FALSE(host.buttonEnabled["ScaleSpaceDown"]);
+}
+
+TEST_F(SpaceCommandsTest, StopFlagsAndLinkLettersGoWithTheSpacesDraggedAlong) {
+    StartWithNewTrack();
+    // The garages as the current corner's segment, linked from a primary space.
+    for (Space& s : editor.track.Lanes[3].Spaces)
+        s.Segment = 1;
+    editor.sel.CurCorner = 0;
+    editor.track.Lanes[3].Spaces[8].Nxt[0] = MakeRef(3, 5);
+    editor.sel.PrimarySpace = MakeRef(3, 8);
+    // Exclusive-or boxes and lines left standing: what shows on the screen.
+    auto shown = [&] {
+        std::map<std::tuple<int, std::vector<float>>, int> n;
+        for (const Call& c : surface.calls)
+            if ((c.op == Op::Box || c.op == Op::Line) && c.penMode == PenXor &&
+                c.lineStyle == LineSolid)
+                ++n[{static_cast<int>(c.op), c.v}];
+        std::set<std::tuple<int, std::vector<float>>> odd;
+        for (const auto& [key, count] : n)
+            if (count % 2)
+                odd.insert(key);
+        return odd;
+    };
+    auto expectAsRedrawn = [&](const char* what) {
+        const auto before = shown();
+        surface.Reset();
+        editor.RefreshView();
+        EXPECT_EQ(before, shown()) << what;
+    };
+    Select(3, 2);
+    surface.Reset();
+    editor.RefreshView();
+    Button("ScaleSpaceUp");
+    Button("ScaleSpaceUp");
+    expectAsRedrawn("scale");
+    Button("TranslateSpace");
+    Mouse(CommandKind::MouseDown, 1.0f, 1.0f);
+    Mouse(CommandKind::MouseMove, 101.0f, 1.0f);
+    expectAsRedrawn("move");
+    Mouse(CommandKind::MouseUp, 101.0f, 1.0f);
 }
 
 TEST_F(SpaceCommandsTest, SpaceDragsFollowTheGrid) {
