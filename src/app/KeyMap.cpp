@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include <string>
+
 namespace td {
 
 namespace {
@@ -156,6 +158,37 @@ int VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers) {
     }
 }
 
+int LetterKeyAt(quint32 nativeScanCode) {
+    // The three letter rows of the standard keyboard, by keycode.
+    struct Row {
+        quint32 first;
+        const char* letters;
+    };
+    static constexpr Row rows[] = {{24, "QWERTYUIOP"}, {38, "ASDFGHJKL"}, {52, "ZXCVBNM"}};
+    for (const Row& row : rows) {
+        const quint32 count = static_cast<quint32>(std::char_traits<char>::length(row.letters));
+        if (nativeScanCode >= row.first && nativeScanCode < row.first + count)
+            return row.letters[nativeScanCode - row.first];
+    }
+    return 0;
+}
+
+int KeyEventCode(const QKeyEvent& event) {
+    const int code = VirtualKeyCode(event.key(), event.modifiers());
+    if (code != 0)
+        return code;
+    // Only characters beyond ASCII; Qt's own key codes (arrows, media
+    // keys, ...) lie far above the characters.
+    const int key = event.key();
+    if (key < 0xA0 || key >= Qt::Key_Escape)
+        return 0;
+    const QString text = event.text();
+    const QChar typed = text.size() == 1 ? text.at(0) : QChar(static_cast<char16_t>(key));
+    if (!typed.isLetter())
+        return 0;
+    return LetterKeyAt(event.nativeScanCode());
+}
+
 namespace {
 
 class WindowKeyRouter : public QObject {
@@ -184,7 +217,7 @@ class WindowKeyRouter : public QObject {
             }
             return false;
         }
-        const int code = VirtualKeyCode(key->key(), key->modifiers());
+        const int code = KeyEventCode(*key);
         if (code == 0 || (!press && key->isAutoRepeat()))
             return false;
         sink_(Command::Key(press ? CommandKind::KeyDown : CommandKind::KeyUp, code,

@@ -215,7 +215,7 @@ void TD::closeEvent(QCloseEvent* event) {
 }
 
 void TD::keyPressEvent(QKeyEvent* event) {
-    const int code = VirtualKeyCode(event->key(), event->modifiers());
+    const int code = KeyEventCode(*event);
     // Keys the position box passes on (Enter, arrows) were typed as text,
     // not as editing commands.
     if (code == 0 || qobject_cast<QLineEdit*>(focusWidget())) {
@@ -226,7 +226,7 @@ void TD::keyPressEvent(QKeyEvent* event) {
 }
 
 void TD::keyReleaseEvent(QKeyEvent* event) {
-    const int code = VirtualKeyCode(event->key(), event->modifiers());
+    const int code = KeyEventCode(*event);
     // A held key repeats its press only.
     if (code == 0 || event->isAutoRepeat() || qobject_cast<QLineEdit*>(focusWidget())) {
         QMainWindow::keyReleaseEvent(event);
