@@ -1,8 +1,11 @@
 #include "KeyMap.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QWidget>
 
 #include <string>
@@ -173,10 +176,7 @@ int LetterKeyAt(quint32 nativeScanCode) {
     return 0;
 }
 
-int KeyEventCode(const QKeyEvent& event) {
-    const int code = VirtualKeyCode(event.key(), event.modifiers());
-    if (code != 0)
-        return code;
+int LatinLetterFor(const QKeyEvent& event) {
     // Only characters beyond ASCII; Qt's own key codes (arrows, media
     // keys, ...) lie far above the characters.
     const int key = event.key();
@@ -187,6 +187,41 @@ int KeyEventCode(const QKeyEvent& event) {
     if (!typed.isLetter())
         return 0;
     return LetterKeyAt(event.nativeScanCode());
+}
+
+int KeyEventCode(const QKeyEvent& event) {
+    const int code = VirtualKeyCode(event.key(), event.modifiers());
+    return code != 0 ? code : LatinLetterFor(event);
+}
+
+bool RunLatinShortcut(QWidget* window, const QKeyEvent& event) {
+    const Qt::KeyboardModifiers mods =
+        event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    const int letter = LatinLetterFor(event);
+    if (!window || letter == 0 || !(mods & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    const QKeySequence keys(QKeyCombination(mods, static_cast<Qt::Key>(letter)));
+    for (QAction* action : window->findChildren<QAction*>()) {
+        if (action->isEnabled() && action->shortcuts().contains(keys)) {
+            action->trigger();
+            return true;
+        }
+    }
+    if (mods != Qt::AltModifier)
+        return false;
+    // A menu opens only from a menu bar on the screen.
+    QMenuBar* bar = window->findChild<QMenuBar*>();
+    if (!bar || !bar->isVisible())
+        return false;
+    const QString mnemonic = QStringLiteral("&") + QChar(letter);
+    for (QAction* menu : bar->actions()) {
+        if (menu->isVisible() && menu->isEnabled() &&
+            menu->text().contains(mnemonic, Qt::CaseInsensitive)) {
+            bar->setActiveAction(menu);
+            return true;
+        }
+    }
+    return false;
 }
 
 namespace {
@@ -216,6 +251,12 @@ class WindowKeyRouter : public QObject {
                 return true;
             }
             return false;
+        }
+        // Under a layout of another script Qt finds no menu shortcut for
+        // Ctrl or Alt with a letter; they would reach the bindings instead.
+        if (press && RunLatinShortcut(window_, *key)) {
+            key->accept();
+            return true;
         }
         const int code = KeyEventCode(*key);
         if (code == 0 || (!press && key->isAutoRepeat()))

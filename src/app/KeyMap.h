@@ -24,6 +24,13 @@ int VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers);
 // script (a Cyrillic or Greek layout) counts as the Latin letter key at the
 // same place on the keyboard, as the shortcuts of desktop programs do.
 int KeyEventCode(const QKeyEvent& event);
+// The Latin letter KeyEventCode takes a key of another script for; 0 when
+// the key is no such letter.
+int LatinLetterFor(const QKeyEvent& event);
+// With Ctrl or Alt held on a key of another script: carries out the menu
+// item of `window` whose shortcut the same keys give on a Latin layout, or
+// with Alt alone opens the menu of that mnemonic. False when there is none.
+bool RunLatinShortcut(QWidget* window, const QKeyEvent& event);
 // The Latin letter key 'A'..'Z' at a keyboard position, given as the XKB
 // keycode Linux desktops report (evdev code + 8); 0 for any other key.
 int LetterKeyAt(quint32 nativeScanCode);

@@ -215,6 +215,8 @@ void TD::closeEvent(QCloseEvent* event) {
 }
 
 void TD::keyPressEvent(QKeyEvent* event) {
+    if (!qobject_cast<QLineEdit*>(focusWidget()) && RunLatinShortcut(this, *event))
+        return;
     const int code = KeyEventCode(*event);
     // Keys the position box passes on (Enter, arrows) were typed as text,
     // not as editing commands.
