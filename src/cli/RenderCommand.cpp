@@ -13,6 +13,7 @@
 #include "render/Pipeline.h"
 #include "render/Scene.h"
 #include "render/qt/QImageSurface.h"
+#include "view/FitView.h"
 #include "view/ViewOps.h"
 
 namespace trktool {
@@ -98,50 +99,20 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Rende
     return std::nullopt;
 }
 
-struct WorldBox {
-    bool empty = true;
-    float minX = 0, minY = 0, maxX = 0, maxY = 0;
-    void Add(float x, float y) {
-        if (!std::isfinite(x) || !std::isfinite(y))
-            return;
-        if (empty) {
-            minX = maxX = x;
-            minY = maxY = y;
-            empty = false;
-            return;
-        }
-        minX = std::min(minX, x);
-        maxX = std::max(maxX, x);
-        minY = std::min(minY, y);
-        maxY = std::max(maxY, y);
+// The fit of the editor's "Fit Track in View", or the given zoom centred on
+// the track.
+void FitView(td::ViewState& view, const td::Track& track, std::optional<float> zoom) {
+    if (!zoom) {
+        td::FitTrackInView(view, track);
+        return;
     }
-};
-
-WorldBox TrackExtent(const td::Track& track) {
-    WorldBox box;
-    for (const td::Lane& lane : track.Lanes)
-        for (const td::Space& s : lane.Spaces)
-            box.Add(s.Pt[0].x, s.Pt[0].y);
-    for (const td::BackPoly& p : track.BackPolys)
-        for (const td::PointI& v : p.Vtxs)
-            box.Add(static_cast<float>(v.x), static_cast<float>(v.y));
-    return box;
-}
-
-// Zoom and offsets that show the whole extent, a space's length to spare on
-// every side; or the given zoom centred on the extent.
-void FitView(td::ViewState& view, const WorldBox& box, std::optional<float> zoom) {
-    float cx = 0.0f, cy = 0.0f, zoomFit = 2.5f;
-    if (!box.empty) {
-        const float margin = 2.0f * td::SpaceHalfLength;
-        const double spanX = static_cast<double>(box.maxX) - box.minX + 2.0 * margin;
-        const double spanY = static_cast<double>(box.maxY) - box.minY + 2.0 * margin;
-        zoomFit = static_cast<float>(std::min(view.AreaWidth / spanX, view.AreaHeight / spanY));
-        cx = static_cast<float>((static_cast<double>(box.minX) + box.maxX) / 2.0);
-        cy = static_cast<float>((static_cast<double>(box.minY) + box.maxY) / 2.0);
-    }
-    view.Zoom = zoom ? *zoom : zoomFit;
-    td::CenterSpace(view, cx, cy);
+    view.Zoom = *zoom;
+    const td::WorldExtent box = td::TrackExtent(track);
+    if (box.Empty)
+        td::CenterView(view);
+    else
+        td::CenterSpace(view, static_cast<float>((static_cast<double>(box.MinX) + box.MaxX) / 2),
+                        static_cast<float>((static_cast<double>(box.MinY) + box.MaxY) / 2));
 }
 
 // The editor's state right after opening a track: the first space of lane 2
@@ -184,7 +155,7 @@ int RunRenderCommand(const std::vector<std::string>& args) {
     view.AreaWidth = surface.Width();
     view.AreaHeight = surface.Height();
     view.DetailLevel = static_cast<std::int16_t>(opt.detail);
-    FitView(view, TrackExtent(track), opt.zoom);
+    FitView(view, track, opt.zoom);
 
     td::Selection sel;
     SelectLikeAfterOpening(track, sel);
