@@ -13,6 +13,7 @@
 #include <QPainter>
 
 #include "StressTrack.h"
+#include "model/Moves.h"
 #include "render/Pipeline.h"
 #include "render/Scene.h"
 #include "render/qt/QImageSurface.h"
@@ -314,5 +315,42 @@ void BM_RefreshViewZoomed(benchmark::State& state) {
     state.counters["whole_ratio"] = best / whole;
 }
 BENCHMARK(BM_RefreshViewZoomed)->Unit(benchmark::kMillisecond);
+
+// Show Moves: the reach of 40 moves from a racing space in the middle of a
+// lane, beside a full redraw of the whole track in the same run; and what the
+// marks of that reach add to the redraw.
+void BM_Reach40(benchmark::State& state) {
+    StressScene scene;
+    scene.FitWhole();
+    td::QImageSurface surface(W, H, Tpp, Tpp);
+    auto redraw = [&] {
+        scene.Draw(surface);
+        benchmark::DoNotOptimize(surface.Image().constBits());
+    };
+    const double plain = BestTime(redraw);
+    const td::SpaceRef from = td::MakeRef(1, 500);
+    const td::MoveReach marks = td::ReachInMoves(scene.track, from, 40);
+    scene.display.ShowMoves = true;
+    const double marked = BestTime([&] {
+        td::Scene s{surface, scene.track, scene.sel, scene.view, scene.display, scene.bounds, true,
+                    &marks};
+        td::RefreshView(s);
+        benchmark::DoNotOptimize(surface.Image().constBits());
+    });
+    double total = 0.0;
+    for (auto _ : state) {
+        const double t0 = Now();
+        const td::MoveReach r = td::ReachInMoves(scene.track, from, 40);
+        benchmark::DoNotOptimize(r.Exactly.data());
+        total += Now() - t0;
+    }
+    const double mean =
+        total / static_cast<double>(std::max<benchmark::IterationCount>(1, state.iterations()));
+    state.counters["refresh_ms"] = plain * 1e3;
+    state.counters["refresh_ratio"] = mean / plain;
+    state.counters["marked_ratio"] = marked / plain;
+    state.counters["spaces"] = static_cast<double>(marks.Exactly.size() + marks.Fewer.size());
+}
+BENCHMARK(BM_Reach40)->Unit(benchmark::kMicrosecond);
 
 } // namespace

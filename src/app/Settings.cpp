@@ -116,6 +116,8 @@ EditorSettings ReadEditorSettings(QSettings& store) {
     for (const DisplayItem& item : DisplayItems)
         s.*item.setting =
             ReadBoolSetting(store, QString::fromLatin1(item.settingsKey), s.*item.setting);
+    s.ShowMoves = ReadBoolSetting(store, "ShowMoves", s.ShowMoves);
+    s.Moves = ReadIntSetting(store, "Moves", s.Moves);
     return s;
 }
 
@@ -124,6 +126,8 @@ void WriteEditorSettings(QSettings& store, const EditorSettings& s) {
     WriteFloatSetting(store, "Zoom", s.Zoom);
     for (const DisplayItem& item : DisplayItems)
         WriteBoolSetting(store, QString::fromLatin1(item.settingsKey), s.*item.setting);
+    WriteBoolSetting(store, "ShowMoves", s.ShowMoves);
+    WriteIntSetting(store, "Moves", s.Moves);
 }
 
 WindowPlacement ReadWindowPlacement(QSettings& store, int screenWidth, int screenHeight) {

@@ -40,7 +40,7 @@ void WriteIntSetting(QSettings& store, const QString& key, int value);
 void WriteBoolSetting(QSettings& store, const QString& key, bool value);
 void WriteTextSetting(QSettings& store, const QString& key, const QString& value);
 
-// Mode, zoom and the seven display options.
+// Mode, zoom, the seven display options and Show Moves with its count.
 EditorSettings ReadEditorSettings(QSettings& store);
 void WriteEditorSettings(QSettings& store, const EditorSettings& settings);
 

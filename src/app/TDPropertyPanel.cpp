@@ -11,6 +11,7 @@
 
 #include "DrawArea.h"
 #include "HostText.h"
+#include "NumberBox.h"
 #include "TD.h"
 
 namespace td {
@@ -67,6 +68,14 @@ QWidget* TD::BuildPropertyPanel() {
                 drawArea_->setFocus(Qt::OtherFocusReason);
             });
             widget = combo;
+        } else if (def.kind == ControlKind::Number) {
+            auto* box = new NumberBox(def.minimum, def.maximum, panel);
+            const std::string name = def.name;
+            connect(box, &QSpinBox::valueChanged, this, [this, name](int value) {
+                Dispatch(Command::Text(name, std::to_string(value)));
+            });
+            box->onEnter = [this] { drawArea_->setFocus(Qt::OtherFocusReason); };
+            widget = box;
         } else {
             auto* edit = new QLineEdit(panel);
             edit->installEventFilter(selectAll);
@@ -125,6 +134,12 @@ void TD::SetControlText(const std::string& name, const std::string& text) {
         edit->setText(FromHostText(text));
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(FromHostText(text));
+    } else if (auto* box = qobject_cast<QSpinBox*>(w)) {
+        bool ok = false;
+        const int value = FromHostText(text).toInt(&ok);
+        const QSignalBlocker block(box);
+        if (ok)
+            box->setValue(value);
     }
 }
 

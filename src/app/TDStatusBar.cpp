@@ -23,7 +23,8 @@ QString TypicalText(const std::string& key) {
         {"Mode", "Translate"},       {"Grid", "Medium Grid"},    {"Zoom", "Zoom Level:2.25"},
         {"CurrLane", "Lane 2, Pit"}, {"CurrSpace", "Space 99"},  {"SpaceX", "X:-1234.00"},
         {"SpaceY", "Y:-1234.00"},    {"CurrRot", "Ang:359\xb0"}, {"CurrScl", "Length:0.947"},
-        {"Segment", "Segment:12"},   {"Corner", "Corner: N/A"}};
+        {"Segment", "Segment:12"},   {"Corner", "Corner: N/A"},
+        {"Moves", "Moves: 6, 12 spaces"}};
     const auto it = texts.find(key);
     return QString::fromLatin1(it == texts.end() ? "Panel" : it->second);
 }
@@ -49,6 +50,8 @@ void TD::BuildStatusBar() {
             label->SetWidestHint(
                 label->fontMetrics().horizontalAdvance(QStringLiteral("Lane 2, Mid-Right lane")));
         bar->addPermanentWidget(label, 0);
+        if (def.key == "Moves")
+            label->setVisible(false);
         panels_[def.key] = label;
     }
 }
@@ -59,8 +62,13 @@ QLabel* TD::Panel(const std::string& key) const {
 }
 
 void TD::SetPanelText(const std::string& key, const std::string& text) {
-    if (QLabel* label = Panel(key))
-        label->setText(FromHostText(text));
+    QLabel* label = Panel(key);
+    if (!label)
+        return;
+    label->setText(FromHostText(text));
+    // The moves panel takes room only while Show Moves is on.
+    if (key == "Moves")
+        label->setVisible(!text.empty());
 }
 
 } // namespace td

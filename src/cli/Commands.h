@@ -24,6 +24,13 @@ int AutoTag(const std::string& in, const std::string& out, std::ostream& os, std
 int Grid(bool tight, const std::string& in, const std::string& out, std::ostream& os,
          std::ostream& err);
 int Center(const std::string& in, const std::string& out, std::ostream& os, std::ostream& err);
+int Measure(const std::string& in, const std::string& out, std::ostream& os, std::ostream& err);
+
+// The spaces reached in exactly COUNT moves from SPACE, one reference a line.
+int Moves(const std::string& in, const std::string& space, const std::string& count,
+          std::ostream& out, std::ostream& err);
+// The lap along each racing lane and the shortest lap, as trktool info shows them.
+void PrintLaps(const td::Track& track, std::ostream& out);
 
 // Loads a track that must read to its end; reports why not on err.
 bool LoadWhole(td::Track& track, const std::string& path, std::ostream& err);

@@ -69,6 +69,7 @@ int Info(const std::string& in, std::ostream& out, std::ostream& err) {
         << "Changeable (Max): " << info.ChangeableMax << "\n";
     for (const std::string& row : td::TrackStatsRows(td::ComputeTrackStats(track)))
         out << row << "\n";
+    PrintLaps(track, out);
     return ExitOk;
 }
 

@@ -5,6 +5,7 @@
 #include "Trktool.h"
 #include "tools/AutoTag.h"
 #include "tools/CenterTrack.h"
+#include "tools/MeasureCorners.h"
 #include "tools/Segments.h"
 #include "tools/StartGrid.h"
 
@@ -63,6 +64,11 @@ int Grid(bool tight, const std::string& in, const std::string& outPath, std::ost
 int Center(const std::string& in, const std::string& outPath, std::ostream& out,
            std::ostream& err) {
     return RunTool(in, outPath, out, err, [](td::Track& t) { return td::CenterTrack(t); });
+}
+
+int Measure(const std::string& in, const std::string& outPath, std::ostream& out,
+            std::ostream& err) {
+    return RunTool(in, outPath, out, err, [](td::Track& t) { return td::MeasureCorners(t); });
 }
 
 } // namespace trktool

@@ -22,6 +22,8 @@ constexpr const char* Usage =
     "  grid normal|tight IN OUT build the starting grid from its first two places\n"
     "  center IN OUT            move the track to the middle of the world\n"
     "  outline IN OUT           add the outline polygons of the track's lanes\n"
+    "  measure IN OUT           set the longest and shortest path of every corner\n"
+    "  moves IN SPACE N         list the spaces N moves reach from SPACE (lane * 1000 + index)\n"
     "  generate OUT [--lanes 3|4] [--length N] [--polygons P] [--name TEXT] [--layout TEXT]\n"
     "                           build a complete closed track; a layout lists straights\n"
     "                           and arcs in spaces: \"S12 R3:90 S6 L4:50 ...\" (R right, L left)\n"
@@ -94,6 +96,16 @@ int RunTrktool(const Args& args, std::ostream& out, std::ostream& err) {
         if (args[1] != "normal" && args[1] != "tight")
             return UsageError(err, "grid takes \"normal\" or \"tight\", not \"" + args[1] + "\"");
         return Grid(args[1] == "tight", args[2], args[3], out, err);
+    }
+    if (cmd == "measure") {
+        if (!Expect(args, 3, "measure IN OUT", err, code))
+            return code;
+        return Measure(args[1], args[2], out, err);
+    }
+    if (cmd == "moves") {
+        if (!Expect(args, 4, "moves IN SPACE N", err, code))
+            return code;
+        return Moves(args[1], args[2], args[3], out, err);
     }
     if (cmd == "generate")
         return Generate(Args(args.begin() + 1, args.end()), out, err);

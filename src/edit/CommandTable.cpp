@@ -28,6 +28,7 @@ void BuildCommandTable(CommandTable& table) {
     RegisterPolyCommands(table);
     RegisterToolCommands(table);
     RegisterHistoryCommands(table);
+    RegisterMovesCommands(table);
 }
 
 } // namespace td

@@ -38,6 +38,7 @@ void RegisterSpaceCommands(CommandTable& table);
 void RegisterPolyCommands(CommandTable& table);
 void RegisterToolCommands(CommandTable& table);
 void RegisterHistoryCommands(CommandTable& table);
+void RegisterMovesCommands(CommandTable& table);
 
 // Fills a table with every registered command.
 void BuildCommandTable(CommandTable& table);

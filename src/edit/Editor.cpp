@@ -95,7 +95,10 @@ void Editor::RefreshView() {
         return;
     ++RefreshCount;
     Scene scene = MakeScene();
+    shownMoves_ = display.ShowMoves ? CurrentReach() : MoveReach{};
+    scene.moves = &shownMoves_;
     td::RefreshView(scene);
+    ShowMovesPanel();
 }
 
 void Editor::QuickRedraw() {

@@ -16,6 +16,7 @@
 #include "edit/Host.h"
 #include "edit/UndoHistory.h"
 #include "edit/PolyOps.h"
+#include "model/Moves.h"
 #include "model/Selection.h"
 #include "model/Track.h"
 #include "render/DisplayOptions.h"
@@ -37,6 +38,8 @@ struct EditorSettings {
     bool DrawSymbol = true;
     bool DrawTrackVector = true;
     bool DrawWorldCOR = true;
+    bool ShowMoves = false;
+    int Moves = 6;
 };
 
 // Virtual-key codes the editor binds.
@@ -162,6 +165,13 @@ class Editor {
     void PickSymbolEntry(int index);
     // Draws the current space again where it stands, without a full redraw.
     void RedrawCurrentSpace();
+
+    // ---- Show Moves (MovesDisplay.cpp)
+    void ToggleShowMoves();
+    // The moves shown, held within the box's range.
+    void SetShownMoves(int moves);
+    // Where N moves take a car on the current space (none when no space is current).
+    MoveReach CurrentReach() const;
 
     // ---- undo history and track check (EditorHistory.cpp, TrackCheckCommand.cpp)
     void Undo();
@@ -321,6 +331,12 @@ class Editor {
     void ToggleLink(bool next);
     void OnPanelText(const std::string& control, const std::string& text);
     void OnDialogOK(const Command& cmd);
+    // After a command: redraws when the moves shown no longer fit the
+    // current space or the track (never inside a gesture).
+    void FollowMoves(const Command& cmd);
+    // The "Moves" status panel for what was last drawn.
+    void ShowMovesPanel();
+    void OnMovesText(const std::string& text);
 
     // The written form of the track with a fixed stamp, for change detection.
     std::string WrittenForm() const;
@@ -367,6 +383,9 @@ class Editor {
     std::map<std::string, bool> buttonEnabled_;
     std::string savedText_;
     bool autosaveFailureShown_ = false;
+    // The reach the last full redraw marked, and the panel text it set.
+    MoveReach shownMoves_;
+    std::string movesPanel_;
 };
 
 // The part of a path after its last "/" or "\".

@@ -73,6 +73,7 @@ void Editor::Dispatch(const Command& cmd) {
         // Whatever moved the current space, the status bar follows it.
         SyncPanels();
         EndStep(cmd);
+        FollowMoves(cmd);
     }
 }
 

@@ -18,7 +18,7 @@ namespace {
 const char* const TrackMenus[] = {
     "MnuSave",      "MnuSaveAs",       "MnuTrackInfo",    "MnuReorder",       "MnuAssignSeg",
     "MnuClearTags", "MnuStartingGrid", "MnuSetBackColor", "MnuCreateOutline", "MnuCenterTrack",
-    "MnuCheckTrack"};
+    "MnuCheckTrack", "MnuMeasureCorners"};
 
 // Status panels and property-panel controls that describe the current space.
 const char* const SpacePanels[] = {"CurrSpace", "SpaceX",  "SpaceY", "CurrRot",
@@ -49,6 +49,9 @@ void Editor::Startup(const EditorSettings& settings, const std::string& commandL
         host.SetMenuChecked(item.menuName, on);
         display.*item.option = on;
     }
+    display.ShowMoves = settings.ShowMoves;
+    host.SetMenuChecked("MnuShowMoves", settings.ShowMoves);
+    SetShownMoves(settings.Moves);
     // The caption names the mode a click switches to; polygons start filled.
     display.Filled = true;
     host.SetMenuCaption("MnuDrawFullDetail", CaptionDrawWireframe);
@@ -77,6 +80,8 @@ EditorSettings Editor::CurrentSettings() const {
     s.Zoom = view.Zoom;
     for (const DisplayItem& item : DisplayItems)
         s.*item.setting = display.*item.option;
+    s.ShowMoves = display.ShowMoves;
+    s.Moves = display.Moves;
     return s;
 }
 

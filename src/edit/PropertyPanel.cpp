@@ -54,6 +54,10 @@ float LeadingNumber(const std::string& text) {
 } // namespace
 
 void Editor::OnPanelText(const std::string& control, const std::string& text) {
+    if (control == "MovesTxt") {
+        OnMovesText(text);
+        return;
+    }
     if (control != "SpacePosTxt" || text.empty() || !track.ValidLane(sel.CurLane))
         return;
     // Neither the last space of the lane nor the pending space takes a position.

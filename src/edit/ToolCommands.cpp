@@ -8,6 +8,7 @@
 #include "tools/AutoTag.h"
 #include "tools/CenterTrack.h"
 #include "tools/LaneTools.h"
+#include "tools/MeasureCorners.h"
 #include "tools/Segments.h"
 #include "tools/StartGrid.h"
 
@@ -75,6 +76,11 @@ void CenterTrackCommand(Editor& ed) {
     ed.RefreshView();
 }
 
+// The corner values are not drawn: nothing to redraw.
+void MeasureCornersCommand(Editor& ed) {
+    Show(ed, MeasureCorners(ed.track).message);
+}
+
 struct ToolItem {
     const char* name;
     void (*run)(Editor&);
@@ -92,6 +98,7 @@ const ToolItem ToolItems[] = {
     {"MnuTightStartGrid", [](Editor& ed) { CreateGridCommand(ed, TightGridStep); }},
     {"MnuClearStartGrid", ClearGridCommand},
     {"MnuCenterTrack", CenterTrackCommand},
+    {"MnuMeasureCorners", MeasureCornersCommand},
 };
 
 } // namespace

@@ -244,9 +244,17 @@ MenuDef BuildToolsMenu() {
         Disabled(Item("MnuSetBackColor", "Set &Background Color")),
         Disabled(Item("MnuCreateOutline", "Create &Outline Polys")),
         Disabled(Item("MnuCenterTrack", "&Center Track")),
+        Disabled(Item("MnuMeasureCorners", "&Measure Corners")),
         Sep(),
         Disabled(Item("MnuCheckTrack", "Chec&k Track...")),
     };
+    return m;
+}
+
+// Off until the author turns it on.
+MenuItemDef ShowMovesItem() {
+    MenuItemDef m = Checked(Item("MnuShowMoves", "Show &Moves", "Ctrl+M"));
+    m.checked = false;
     return m;
 }
 
@@ -270,6 +278,7 @@ MenuDef BuildOptionsMenu() {
         Checked(Item("MnuDrawAdjacent", "Draw &Adjacent Spaces")),
         Checked(Item("MnuDrawSymbol", "Draw Space S&ymbols")),
         Checked(Item("MnuDrawFlags", "Draw Corner F&lags")),
+        ShowMovesItem(),
     };
     return m;
 }
@@ -335,6 +344,14 @@ ControlDef Input(std::string name, ControlKind kind, std::string label, std::str
     return c;
 }
 
+ControlDef MovesBox() {
+    ControlDef c = Input("MovesTxt", ControlKind::Number, "MovesLblTxt",
+                         "Moves of a car from the current space that Show Moves marks", false);
+    c.minimum = MinShownMoves;
+    c.maximum = MaxShownMoves;
+    return c;
+}
+
 std::vector<ControlDef> BuildControls() {
     ControlDef symbol =
         Input("SpacePropCombo", ControlKind::Combo, "SpacePropLblTxt", SymbolTip, false);
@@ -372,6 +389,8 @@ std::vector<ControlDef> BuildControls() {
         Input("PolyZOrderTxt", ControlKind::Text, "PolyZOrderLblTxt", "Set the polygon's Z order",
               true),
         Label("PolyZOrderLblTxt", "Z Order", true),
+        MovesBox(),
+        Label("MovesLblTxt", "Moves", false),
     };
 }
 
@@ -471,6 +490,7 @@ const std::vector<PanelDef>& StatusPanels() {
         {"CurrScl", "Length:1", "Length of the current space"},
         {"Segment", "Segment:", "Segment current space belongs to"},
         {"Corner", "Corner: N/A", "Corner current space belongs to"},
+        {"Moves", "", "Spaces a car on the current space reaches (Show Moves)"},
     };
     return p;
 }

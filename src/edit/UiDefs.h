@@ -126,7 +126,9 @@ const std::vector<PanelDef>& StatusPanels();
 
 // ---------------------------------------------------------------- property panel
 
-enum class ControlKind { Label, Combo, Text };
+// Number: a whole number in minimum..maximum that the wheel and the +/- keys
+// step; its changes come as PanelText commands.
+enum class ControlKind { Label, Combo, Text, Number };
 
 struct ControlDef {
     std::string name;
@@ -138,12 +140,18 @@ struct ControlDef {
     std::vector<int> itemData;        // combo item data, parallel to entries (may be empty)
     bool polygonControl = false;      // shown only in polygon mode
     bool initiallyVisible = true;
+    int minimum = 0; // Number boxes only
+    int maximum = 0;
 };
 
-// The eight space controls (four inputs and their labels) then the four
-// polygon controls, inputs before their labels.
+// The eight space controls (four inputs and their labels), the four polygon
+// controls, inputs before their labels, then the Show Moves box and its label.
 const std::vector<ControlDef>& PropertyControls();
 const ControlDef* FindControl(std::string_view name);
+
+// The move counts the Show Moves box offers.
+constexpr int MinShownMoves = 1;
+constexpr int MaxShownMoves = 40;
 
 // Window title and the product name used as message box title.
 extern const char* const AppTitle;

@@ -6,6 +6,8 @@
 #include <set>
 
 #include "model/LaneRoles.h"
+#include "model/ProblemText.h"
+#include "model/RaceCheck.h"
 #include "model/SpaceGeometry.h"
 
 namespace td {
@@ -14,27 +16,6 @@ namespace {
 
 // Start positions a race needs.
 constexpr int GridPlaces = 20;
-
-std::string Quoted(const std::string& s) {
-    return "\"" + s + "\"";
-}
-
-std::string LaneText(const Track& t, size_t lane) {
-    return "lane " + std::to_string(lane) + " " + Quoted(t.Lanes[lane].Name);
-}
-
-std::string Where(const Track& t, size_t lane, size_t index) {
-    return LaneText(t, lane) + ", space " + std::to_string(index);
-}
-
-std::string RefText(SpaceRef r) {
-    return std::to_string(r) + " (lane " + std::to_string(RefLane(r)) + ", space " +
-           std::to_string(RefIndex(r)) + ")";
-}
-
-std::string CornerText(const Track& t, size_t c) {
-    return "corner " + std::to_string(c) + " " + Quoted(t.Corners[c].Name);
-}
 
 // True when a reader of the file would take the start of the line for a number.
 bool ReadsAsNumber(const std::string& name) {
@@ -60,6 +41,7 @@ class Checker {
         CheckGrid();
         CheckCorners();
         CheckPitLane();
+        FindRaceProblems(t_, out_);
         return std::move(out_);
     }
 

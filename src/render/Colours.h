@@ -14,4 +14,7 @@ constexpr Colour Cyan = 0xFFFF00;      // centre-of-rotation marker
 constexpr Colour Yellow = 0x00FFFF;    // link letters
 constexpr Colour Blue = 0xFF0000;      // corner flag cloth
 constexpr Colour Navy = 0x800000;      // cloth of the small stop flags
+// Show Moves: no scenery, space or team colour is purple.
+constexpr Colour MoveEnd = 0xE000E0;    // reached in exactly the moves shown
+constexpr Colour MovePassed = 0xF0A8F0; // passed on the way
 } // namespace td::Col

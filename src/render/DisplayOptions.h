@@ -12,6 +12,9 @@ struct DisplayOptions {
     bool DrawSymbol = true;
     bool DrawFlags = true;
     bool Filled = true; // false: wireframe
+    // Where a car on the current space can go, in this many moves.
+    bool ShowMoves = false;
+    int Moves = 6;
 };
 
 } // namespace td

@@ -2,6 +2,7 @@
 
 #include "model/SpaceGeometry.h"
 #include "render/Colours.h"
+#include "render/MoveMarks.h"
 #include "render/Overlays.h"
 #include "render/Polygons.h"
 #include "render/SpaceDraw.h"
@@ -53,6 +54,8 @@ void RefreshView(Scene& scene) {
             DrawSpaceOverlays(scene, l, s);
         }
     }
+    if (scene.display.ShowMoves && scene.moves)
+        DrawMoveReach(scene, *scene.moves);
 
     if (scene.display.DrawFlags && scene.sel.CurCorner >= 0)
         for (const Corner& c : scene.track.Corners)

@@ -10,6 +10,8 @@
 
 namespace td {
 
+struct MoveReach;
+
 // Extent of the space centres drawn since the last reset; the centring tool
 // reads and resets it.
 struct TrackBounds {
@@ -28,6 +30,8 @@ struct Scene {
     TrackBounds& bounds;
     // False while the window is minimised or hidden: RefreshView draws nothing.
     bool areaVisible = true;
+    // The spaces Show Moves marks; nullptr: none.
+    const MoveReach* moves = nullptr;
 };
 
 } // namespace td

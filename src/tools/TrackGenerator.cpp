@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/CornerMeasure.h"
 #include "model/LaneRoles.h"
 #include "model/SpaceGeometry.h"
 #include "model/TrackFile.h"
@@ -234,17 +235,9 @@ void AddCorners(Track& t, const LayoutPath& path, int lanes) {
         corner.Name = names[c % std::size(names)];
         // Tighter corners ask for more stops.
         corner.Stops = static_cast<std::int16_t>(radius < 700 ? 3 : radius < 1000 ? 2 : 1);
-        const int segment = 2 * c + 1;
-        int longest = 0, shortest = MaxLaneSpaces;
-        for (int l = 0; l < lanes; ++l) {
-            int n = 0;
-            for (const Space& s : t.Lanes[static_cast<size_t>(l)].Spaces)
-                n += s.Segment == segment;
-            longest = std::max(longest, n);
-            shortest = std::min(shortest, n);
-        }
-        corner.Long = static_cast<std::int16_t>(longest);
-        corner.Short = static_cast<std::int16_t>(shortest);
+        const CornerPaths paths = MeasureCorner(t, c);
+        corner.Long = paths.Long;
+        corner.Short = paths.Short;
         corner.Vtx[0] = {static_cast<float>(p.x - out * std::sin(p.heading * Pi / 180)),
                          static_cast<float>(p.y + out * std::cos(p.heading * Pi / 180))};
         DeriveCornerFlag(corner);

@@ -138,7 +138,8 @@ TEST_F(TrktoolTest, InfoShowsTheFieldsAndTheCounts) {
         "Build Time: 03:31:05\nTrack Author: \nBuilt with Track Designer version: 1.0.0\n"
         "Rainy (Max): 7\nChangeable (Max): 12\nNumber of Lanes: 4\nPit Lane Length: 1\n"
         "Lane 1 Length: 1\nLane 2 Length: 2\nLane 3 Length: 1\nLane 4 Length: 2\n"
-        "Number of Corners: 0\nTotal Stops: 0\n");
+        "Number of Corners: 0\nTotal Stops: 0\nLeft Lap: 2 moves\nMid-Left Lap: 1 move\n"
+        "Mid-Right Lap: 2 moves\nRight Lap: 1 move\nShortest Lap: 2 moves\n");
 }
 
 TEST_F(TrktoolTest, CheckSaysATemplateCannotBeRacedYet) {

@@ -116,7 +116,7 @@ TEST(TrackCheck, CornersNeedTheirSpacesAndAFlag) {
     for (int li = 2; li <= 4; ++li)
         for (int i = 5; i < 9; ++i)
             t.Lanes[static_cast<size_t>(li)].Spaces[static_cast<size_t>(i)].Segment = 1;
-    t.Corners.push_back(Corner{"Hairpin", 1, 4, 3, {}});
+    t.Corners.push_back(Corner{"Hairpin", 1, 4, 4, {}});
     EXPECT_TRUE(FindTrackProblems(t).empty()) << All(FindTrackProblems(t));
     t.Corners.push_back(Corner{"Spare", 1, 4, 3, {}});
     t.Corners[0].Vtx[0].x = std::numeric_limits<float>::infinity();
