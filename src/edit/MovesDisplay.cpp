@@ -12,10 +12,11 @@ namespace td {
 
 MoveReach Editor::CurrentReach() const {
     // A pending space, or one past what references can name, has no moves.
+    const long ref = static_cast<long>(sel.CurLane) * MaxLaneSpaces + sel.CurSpace;
     if (!HasTrack || !track.Find(sel.CurLane, sel.CurSpace) || sel.CurSpace >= MaxLaneSpaces ||
-        sel.CurLane > RefLane(32767))
+        ref > 32767)
         return ReachInMoves(track, NoSpace, display.Moves);
-    return ReachInMoves(track, MakeRef(sel.CurLane, sel.CurSpace), display.Moves);
+    return ReachInMoves(track, static_cast<SpaceRef>(ref), display.Moves);
 }
 
 void Editor::ToggleShowMoves() {

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QSpinBox>
 #include <QWheelEvent>
 
