@@ -1,9 +1,14 @@
 #include "KeyMap.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QWidget>
+
+#include <string>
 
 namespace td {
 
@@ -156,6 +161,69 @@ int VirtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers) {
     }
 }
 
+int LetterKeyAt(quint32 nativeScanCode) {
+    // The three letter rows of the standard keyboard, by keycode.
+    struct Row {
+        quint32 first;
+        const char* letters;
+    };
+    static constexpr Row rows[] = {{24, "QWERTYUIOP"}, {38, "ASDFGHJKL"}, {52, "ZXCVBNM"}};
+    for (const Row& row : rows) {
+        const quint32 count = static_cast<quint32>(std::char_traits<char>::length(row.letters));
+        if (nativeScanCode >= row.first && nativeScanCode < row.first + count)
+            return row.letters[nativeScanCode - row.first];
+    }
+    return 0;
+}
+
+int LatinLetterFor(const QKeyEvent& event) {
+    // Only characters beyond ASCII; Qt's own key codes (arrows, media
+    // keys, ...) lie far above the characters.
+    const int key = event.key();
+    if (key < 0xA0 || key >= Qt::Key_Escape)
+        return 0;
+    const QString text = event.text();
+    const QChar typed = text.size() == 1 ? text.at(0) : QChar(static_cast<char16_t>(key));
+    if (!typed.isLetter())
+        return 0;
+    return LetterKeyAt(event.nativeScanCode());
+}
+
+int KeyEventCode(const QKeyEvent& event) {
+    const int code = VirtualKeyCode(event.key(), event.modifiers());
+    return code != 0 ? code : LatinLetterFor(event);
+}
+
+bool RunLatinShortcut(QWidget* window, const QKeyEvent& event) {
+    const Qt::KeyboardModifiers mods =
+        event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    const int letter = LatinLetterFor(event);
+    if (!window || letter == 0 || !(mods & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    const QKeySequence keys(QKeyCombination(mods, static_cast<Qt::Key>(letter)));
+    for (QAction* action : window->findChildren<QAction*>()) {
+        if (action->isEnabled() && action->shortcuts().contains(keys)) {
+            action->trigger();
+            return true;
+        }
+    }
+    if (mods != Qt::AltModifier)
+        return false;
+    // A menu opens only from a menu bar on the screen.
+    QMenuBar* bar = window->findChild<QMenuBar*>();
+    if (!bar || !bar->isVisible())
+        return false;
+    const QString mnemonic = QStringLiteral("&") + QChar(letter);
+    for (QAction* menu : bar->actions()) {
+        if (menu->isVisible() && menu->isEnabled() &&
+            menu->text().contains(mnemonic, Qt::CaseInsensitive)) {
+            bar->setActiveAction(menu);
+            return true;
+        }
+    }
+    return false;
+}
+
 namespace {
 
 class WindowKeyRouter : public QObject {
@@ -184,7 +252,13 @@ class WindowKeyRouter : public QObject {
             }
             return false;
         }
-        const int code = VirtualKeyCode(key->key(), key->modifiers());
+        // Under a layout of another script Qt finds no menu shortcut for
+        // Ctrl or Alt with a letter; they would reach the bindings instead.
+        if (press && RunLatinShortcut(window_, *key)) {
+            key->accept();
+            return true;
+        }
+        const int code = KeyEventCode(*key);
         if (code == 0 || (!press && key->isAutoRepeat()))
             return false;
         sink_(Command::Key(press ? CommandKind::KeyDown : CommandKind::KeyUp, code,

@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QWindow>
 
 #include <cmath>
 
@@ -20,6 +21,7 @@
 #include "HostText.h"
 #include "KeyMap.h"
 #include "Settings.h"
+#include "view/WindowFit.h"
 #include "view/WindowLayout.h"
 
 namespace td {
@@ -43,6 +45,47 @@ QString AbsoluteCommandLinePath(const QString& commandLine) {
         return commandLine;
     const QString absolute = QFileInfo(inner).absoluteFilePath();
     return quoted ? '"' + absolute + '"' : absolute;
+}
+
+// How far the window manager's frame reaches beyond the window's client
+// area; nothing before the window is first shown.
+FrameMargins Frame(const QWidget& window) {
+    const QRect outer = window.frameGeometry();
+    const QRect inner = window.geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+// The free area of `screen` (without panels and docks); empty without one.
+PixelRect FreeArea(const QScreen* screen) {
+    if (!screen)
+        return {};
+    const QRect r = screen->availableGeometry();
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+// The window's minimum, lowered on a screen too small for it (a laptop, or
+// any screen at a large scale), so that the window fits and can still be
+// made smaller.
+void FitMinimumToScreen(QWidget& window, const QScreen* screen) {
+    const PixelRect free = FreeArea(screen);
+    window.setMinimumSize(FittedMinimum(static_cast<int>(MinWindowWidthPx), free.width),
+                          FittedMinimum(static_cast<int>(MinWindowHeightPx), free.height));
+}
+
+// Moves and shrinks a normal window so that it lies whole on its screen,
+// frame included.
+void KeepOnScreen(QWidget& window) {
+    if (window.isMaximized() || window.isMinimized() || window.isFullScreen())
+        return;
+    const FrameMargins f = Frame(window);
+    const QRect g = window.geometry();
+    const PixelRect fitted =
+        FitToScreen({g.x(), g.y(), g.width(), g.height()}, FreeArea(window.screen()), f);
+    if (fitted.width != g.width() || fitted.height != g.height())
+        window.resize(fitted.width, fitted.height);
+    if (fitted.left != g.x() || fitted.top != g.y())
+        window.move(fitted.left - f.left, fitted.top - f.top);
 }
 
 } // namespace
@@ -129,6 +172,12 @@ void TD::ShowPlaced() {
         showMinimized();
     else
         show();
+    // Dragged to another screen, the window takes that screen's minimum.
+    if (QWindow* handle = windowHandle())
+        connect(handle, &QWindow::screenChanged, this,
+                [this](QScreen* screen) { FitMinimumToScreen(*this, screen); });
+    // The frame is only known now: its title bar must not end above the screen.
+    QTimer::singleShot(0, this, [this] { KeepOnScreen(*this); });
     raise();
     activateWindow();
     drawArea_->setFocus();
@@ -177,16 +226,26 @@ void TD::OnAreaChanged(float widthTwips, float heightTwips) {
 }
 
 void TD::RestorePlacement() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect sg = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const QRect sg = primary ? primary->geometry() : QRect(0, 0, 1024, 768);
     // Centred first, so that a store without a position opens in the middle.
     move(sg.x() + (sg.width() - width()) / 2, sg.y() + (sg.height() - height()) / 2);
     const WindowPlacement p = ReadWindowPlacement(*settings_, sg.width(), sg.height());
     placementState_ = p.State;
     const int w = static_cast<int>(std::lround(p.Width));
     const int h = static_cast<int>(std::lround(p.Height));
-    resize(std::max(w, minimumWidth()), std::max(h, minimumHeight()));
-    move(p.Left, p.Top);
+    // The stored place may lie on a screen that is gone, or be larger than
+    // this one (another resolution or scale): it opens on a screen, whole.
+    const QScreen* screen = QGuiApplication::screenAt(QRect(p.Left, p.Top, w, h).center());
+    if (!screen)
+        screen = primary;
+    FitMinimumToScreen(*this, screen);
+    const FrameMargins f = Frame(*this);
+    const PixelRect wanted{p.Left + f.left, p.Top + f.top, std::max(w, minimumWidth()),
+                           std::max(h, minimumHeight())};
+    const PixelRect fitted = FitToScreen(wanted, FreeArea(screen), f);
+    resize(fitted.width, fitted.height);
+    move(fitted.left - f.left, fitted.top - f.top);
 }
 
 void TD::StoreSettings() {
@@ -226,7 +285,9 @@ void TD::closeEvent(QCloseEvent* event) {
 }
 
 void TD::keyPressEvent(QKeyEvent* event) {
-    const int code = VirtualKeyCode(event->key(), event->modifiers());
+    if (!qobject_cast<QLineEdit*>(focusWidget()) && RunLatinShortcut(this, *event))
+        return;
+    const int code = KeyEventCode(*event);
     // Keys the position box passes on (Enter, arrows) were typed as text,
     // not as editing commands.
     if (code == 0 || qobject_cast<QLineEdit*>(focusWidget())) {
@@ -237,7 +298,7 @@ void TD::keyPressEvent(QKeyEvent* event) {
 }
 
 void TD::keyReleaseEvent(QKeyEvent* event) {
-    const int code = VirtualKeyCode(event->key(), event->modifiers());
+    const int code = KeyEventCode(*event);
     // A held key repeats its press only.
     if (code == 0 || event->isAutoRepeat() || qobject_cast<QLineEdit*>(focusWidget())) {
         QMainWindow::keyReleaseEvent(event);
@@ -256,6 +317,9 @@ void TD::resizeEvent(QResizeEvent* event) {
     in.minimised = isMinimized();
     in.twipsPerPixelX = surface_.TwipsPerPixelX();
     in.twipsPerPixelY = surface_.TwipsPerPixelY();
+    const PixelRect free = FreeArea(screen());
+    in.screenWidth = static_cast<float>(free.width) * in.twipsPerPixelX;
+    in.screenHeight = static_cast<float>(free.height) * in.twipsPerPixelY;
     const WindowLayout out = FormResize(in);
     if (out.windowResized) {
         const QSize size(static_cast<int>(std::lround(out.windowWidth / in.twipsPerPixelX)),

@@ -99,6 +99,9 @@ class TD : public QMainWindow, public Host {
     void ShowCornerProperties(const std::array<std::string, 4>& texts) override;
     void CloseCornerProperties() override;
     void SelectCornerPropertyBox(int index) override;
+    // The window a message box opens over: the dialog whose command raised
+    // it, else the main window.
+    QWidget* MessageParent();
     // The corner properties dialog while it exists; nullptr before the first opening.
     TDCornerProp* CornerProp() const { return cornerProp_; }
     void ShowTrackInfo() override;
@@ -153,6 +156,8 @@ class TD : public QMainWindow, public Host {
     QToolBar* polyToolbar_ = nullptr;
     QTimer autosaveTimer_;
     TDCheckTrack* checkTrack_ = nullptr; // created when first shown
+    // The dialog whose command is being carried out, while it is.
+    QWidget* commandWindow_ = nullptr;
 
     std::map<std::string, QAction*> menuActions_;
     std::map<std::string, QMenu*> menus_;

@@ -68,6 +68,9 @@ void TDCornerProp::SelectBox(int index) {
     QLineEdit* box = Box(index);
     if (!box)
         return;
+    // After a refusal the keys must come here again, not to the main window.
+    raise();
+    activateWindow();
     box->setFocus(Qt::OtherFocusReason);
     box->selectAll();
     // The window may only become active later (after the message box that

@@ -36,7 +36,9 @@ MsgAnswer TD::MessageBox(const std::string& text, const std::string& title, MsgB
     // A box raised during start-up (a track named on the command line that
     // cannot be read) shows over the window, not behind it.
     ShowPlaced();
-    QMessageBox box(this);
+    // Over the dialog whose OK was refused, so that closing the box gives
+    // the keys back to that dialog and not to the main window.
+    QMessageBox box(MessageParent());
     box.setWindowTitle(FromHostText(title));
     box.setText(FromHostText(text));
     switch (icon) {
@@ -86,6 +88,10 @@ MsgAnswer TD::MessageBox(const std::string& text, const std::string& title, MsgB
                : buttons == MsgButtons::YesNo ? MsgAnswer::No
                                               : MsgAnswer::Cancel;
     }
+}
+
+QWidget* TD::MessageParent() {
+    return commandWindow_ && commandWindow_->isVisible() ? commandWindow_ : this;
 }
 
 std::optional<std::string> TD::FileDialog(FileDialogKind kind, const std::string& startPath) {
@@ -159,13 +165,28 @@ void TD::SetWindowTitle(const std::string& title) {
 
 void TD::ShowCornerProperties(const std::array<std::string, 4>& texts) {
     if (!cornerProp_)
-        cornerProp_ = new TDCornerProp([this](const Command& c) { Dispatch(c); }, this);
+        cornerProp_ = new TDCornerProp(
+            [this](const Command& c) {
+                RunInEditor([this, c] {
+                    struct Scope {
+                        QWidget*& window;
+                        ~Scope() { window = nullptr; }
+                    } scope{commandWindow_};
+                    commandWindow_ = cornerProp_;
+                    editor_.Dispatch(c);
+                });
+            },
+            this);
     cornerProp_->ShowCornerProp(texts);
 }
 
 void TD::CloseCornerProperties() {
-    if (cornerProp_)
-        cornerProp_->hide();
+    if (!cornerProp_ || !cornerProp_->isVisible())
+        return;
+    cornerProp_->hide();
+    // The keys go back to the drawing area, as before the dialog opened.
+    activateWindow();
+    drawArea_->setFocus(Qt::OtherFocusReason);
 }
 
 void TD::SelectCornerPropertyBox(int index) {

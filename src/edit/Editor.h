@@ -152,6 +152,9 @@ class Editor {
     void UpdateLanePanel();
     void UpdateSpacePanels();
     void UpdateToolbarState();
+    // Fills the lane and space panels again when what they show has changed
+    // since they were last filled (run at the end of every command).
+    void SyncPanels();
 
     // ---- corners (CornerCommands.cpp)
     // Opens the properties dialog on the current corner (nothing without one).
@@ -316,8 +319,8 @@ class Editor {
     int PolyDetailEntry = 0;
 
   private:
-    // What the panels and the status bar show of the current space; a
-    // command that changes it has them filled again.
+    // What the property panel shows of the current space; a command that
+    // changes it has the panel filled again.
     struct ShownSpace {
         int lane = 0;
         int space = 0;
@@ -326,10 +329,7 @@ class Editor {
         int symbol = 0;
         std::uint32_t lanePos = 0;
         int gapPart = 0;
-        int segment = 0;
         int gridPlace = 0;
-        std::uint32_t x = 0;
-        std::uint32_t y = 0;
         bool operator==(const ShownSpace&) const = default;
     };
     ShownSpace ShownSpaceNow() const;
@@ -358,6 +358,7 @@ class Editor {
     void OnMouseUp(const Command& cmd);
     void OnDblClick(const Command& cmd);
     void OnWheel(const Command& cmd);
+    void EndPan();
     // The quantised drag step of the space and view modes.
     void DragModeStep(const DragStep& step, bool modifier);
     void ToggleLink(bool next);
@@ -399,6 +400,20 @@ class Editor {
     bool modifiedCache_ = false;
 
     CommandTable commands_;
+    // What the lane and space panels were last filled from.
+    struct PanelSource {
+        int lane = -1;
+        std::string laneName;
+        int space = -1;
+        PointF centre;
+        std::int16_t rotation = 0;
+        float scale = 0.0f;
+        int segment = -1;
+        friend bool operator==(const PanelSource&, const PanelSource&) = default;
+    };
+    PanelSource CurrentPanelSource() const;
+    PanelSource laneShown_;
+    PanelSource spaceShown_;
     // Last pointer position of a middle-button pan, in drawing-area units.
     PointF panPt_;
     bool panning_ = false;

@@ -75,6 +75,8 @@ void Editor::Dispatch(const Command& cmd) {
     }
     if (outer) {
         RefreshShownSpace(shown, cmd);
+        // Whatever moved the current space, the status bar follows it.
+        SyncPanels();
         EndStep(cmd);
         FollowMoves(cmd);
     }

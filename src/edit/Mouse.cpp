@@ -93,6 +93,11 @@ void Editor::OnMouseDown(const Command& cmd) {
 void Editor::OnMouseMove(const Command& cmd) {
     if (!HasTrack)
         return;
+    // A release can go astray (a box opened during the pan took it): a move
+    // without the middle button ends the pan, and the move then counts as
+    // what it is.
+    if (panning_ && !(cmd.button & MiddleButton))
+        EndPan();
     if (panning_) {
         // The view follows the pointer exactly; PanView multiplies by the zoom.
         PanStep((cmd.x - panPt_.x) / view.Zoom, (cmd.y - panPt_.y) / view.Zoom);
@@ -159,11 +164,8 @@ void Editor::OnMouseUp(const Command& cmd) {
     if (!HasTrack)
         return;
     if (cmd.button == MiddleButton) {
-        if (panning_) {
-            panning_ = false;
-            host.SetPointer(EditMode == "PolyMode" ? "Arrow" : EditMode);
-            RefreshView();
-        }
+        if (panning_)
+            EndPan();
         return;
     }
     if (cmd.button == LeftButton) {
@@ -176,6 +178,12 @@ void Editor::OnMouseUp(const Command& cmd) {
     }
     if (cmd.button != RightButton && EditMode != "EditCorner")
         RefreshView();
+}
+
+void Editor::EndPan() {
+    panning_ = false;
+    host.SetPointer(EditMode == "PolyMode" ? "Arrow" : EditMode);
+    RefreshView();
 }
 
 void Editor::OnDblClick(const Command& cmd) {

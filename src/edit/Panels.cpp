@@ -111,11 +111,8 @@ Editor::ShownSpace Editor::ShownSpaceNow() const {
         s.symbol = space->Symbol;
         s.lanePos = std::bit_cast<std::uint32_t>(space->LanePos);
         s.gapPart = space->GapPart;
-        s.segment = space->Segment;
         s.gridPlace = GridPlaceOfCurrent();
     }
-    s.x = std::bit_cast<std::uint32_t>(sel.WorkPts[0].x);
-    s.y = std::bit_cast<std::uint32_t>(sel.WorkPts[0].y);
     return s;
 }
 
@@ -124,25 +121,40 @@ void Editor::RefreshShownSpace(const ShownSpace& before, const Command& cmd) {
         return;
     const ShownSpace now = ShownSpaceNow();
     // Without a stored current space the commands fill (or empty) the
-    // panels themselves.
+    // panels themselves; the status bar follows in SyncPanels.
     if (now == before || !now.stored)
         return;
-    if (now.lane != before.lane || now.laneName != before.laneName)
-        UpdateLanePanel();
-    const bool panel = now.lane != before.lane || now.space != before.space ||
-                       now.laneName != before.laneName || now.stored != before.stored ||
-                       now.symbol != before.symbol || now.lanePos != before.lanePos ||
-                       now.gapPart != before.gapPart || now.gridPlace != before.gridPlace;
     // The box the author is typing in keeps what was typed.
-    if (panel && cmd.kind != CommandKind::PanelText)
+    if (cmd.kind != CommandKind::PanelText)
         FillSpaceProperties();
-    // Drag steps keep the status bar up to date themselves.
-    if (panel || now.segment != before.segment ||
-        ((now.x != before.x || now.y != before.y) && cmd.kind != CommandKind::MouseMove))
+}
+
+Editor::PanelSource Editor::CurrentPanelSource() const {
+    PanelSource src;
+    src.lane = sel.CurLane;
+    if (track.ValidLane(sel.CurLane))
+        src.laneName = track.Lanes[static_cast<size_t>(sel.CurLane)].Name;
+    src.space = sel.CurSpace;
+    src.centre = sel.WorkPts[0];
+    src.rotation = sel.WorkRotation;
+    src.scale = sel.WorkScale;
+    if (const Space* space = track.Find(sel.CurLane, sel.CurSpace))
+        src.segment = space->Segment;
+    return src;
+}
+
+void Editor::SyncPanels() {
+    if (!HasTrack)
+        return;
+    const PanelSource now = CurrentPanelSource();
+    if (now.lane != laneShown_.lane || now.laneName != laneShown_.laneName)
+        UpdateLanePanel();
+    if (!(now == spaceShown_))
         UpdateSpacePanels();
 }
 
 void Editor::UpdateLanePanel() {
+    laneShown_ = CurrentPanelSource();
     if (!track.ValidLane(sel.CurLane))
         return;
     host.SetPanelText("CurrLane", "Lane " + std::to_string(sel.CurLane) + ", " +
@@ -150,6 +162,7 @@ void Editor::UpdateLanePanel() {
 }
 
 void Editor::UpdateSpacePanels() {
+    spaceShown_ = CurrentPanelSource();
     host.SetPanelText("CurrSpace", "Space " + std::to_string(sel.CurSpace + 1));
     host.SetPanelText("SpaceX", "X:" + TwoDecimals(sel.WorkPts[0].x));
     host.SetPanelText("SpaceY", "Y:" + TwoDecimals(sel.WorkPts[0].y));
@@ -169,7 +182,6 @@ void Editor::UpdateSpacePanels() {
 void Editor::UpdateToolbarState() {
     const bool laneValid = track.ValidLane(sel.CurLane);
     const Lane* lane = laneValid ? &track.Lanes[static_cast<size_t>(sel.CurLane)] : nullptr;
-    const Space* space = track.Find(sel.CurLane, sel.CurSpace);
 
     // Space commands: a pending space cannot be deleted or reset.
     if (lane) {
@@ -186,15 +198,6 @@ void Editor::UpdateToolbarState() {
             EnableButton("DeleteSpace", true);
             EnableButton("ResetSpace", true);
         }
-    }
-
-    // Scale buttons; in between the scaling command keeps them up to date.
-    if (sel.WorkScale == 0.8f) {
-        EnableButton("ScaleSpaceDown", false);
-        EnableButton("ScaleSpaceUp", true);
-    } else if (space && (sel.WorkScale >= 2.0f || space->Symbol == 60)) {
-        EnableButton("ScaleSpaceDown", true);
-        EnableButton("ScaleSpaceUp", false);
     }
 
     const bool polyMode = EditMode == "PolyMode";
@@ -230,6 +233,9 @@ void Editor::UpdateToolbarState() {
         for (const ButtonDef& b : MainToolbar())
             if (b.tag == "Space" && !b.key.empty())
                 EnableButton(b.key, true);
+        // The scale buttons say whether a press would change the length.
+        EnableButton("ScaleSpaceUp", CanScaleUp(track, sel));
+        EnableButton("ScaleSpaceDown", CanScaleDown(track, sel));
         EnableButton("SetNextSpace", sel.PrimarySpace >= 0);
         EnableButton("SetAdjacentSpace", sel.PrimarySpace >= 0);
     }

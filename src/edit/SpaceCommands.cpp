@@ -16,7 +16,8 @@ namespace td {
 namespace {
 
 // Exclusive-or picture of one stored space, drawn once to show it and once
-// more to take it away again.
+// more to take it away again. Its exclusive-or marks (link letters, stop
+// flag) are taken off where it stood and drawn where it stands.
 SpaceXorDraw XorSpaces(Editor& ed) {
     if (!ed.AreaVisible)
         return {};
@@ -24,6 +25,7 @@ SpaceXorDraw XorSpaces(Editor& ed) {
         Scene scene = ed.MakeScene();
         Colour outline = Col::White;
         DrawSpace(scene, lane, index, outline, PenXor, LineSolid);
+        DrawSpaceXorMarks(scene, lane, index);
     };
 }
 
@@ -104,12 +106,12 @@ void Editor::DeleteSpace() {
     Space removed;
     if (!DeleteCurrentSpace(track, sel, &removed))
         return;
+    LoadCurrentSpace();
     UpdateToolbarState();
     UpdateSpacePanels();
+    // The pending space shows what the next "AddSpace" stores: the removed one.
     if (IsPendingSpace(track, sel))
         FillPendingProperties(removed);
-    else
-        LoadCurrentSpace();
     RefreshView();
 }
 
@@ -139,8 +141,17 @@ void Editor::CycleCOR() {
 void Editor::ScaleCurrentSpace(float delta) {
     if (!HasTrack || !track.Find(sel.CurLane, sel.CurSpace))
         return;
+    // The space itself keeps its place at the back; its centre moves.
+    auto marks = [this, lane = sel.CurLane, index = sel.CurSpace] {
+        if (!AreaVisible)
+            return;
+        Scene scene = MakeScene();
+        DrawSpaceXorMarks(scene, lane, index);
+    };
     ToggleHighlight();
+    marks();
     td::ScaleCurrentSpace(track, sel, delta, SelectedSymbolCode(*this), XorSpaces(*this));
+    marks();
     ToggleHighlight();
     UpdateSpacePanels();
     UpdateToolbarState();
@@ -226,19 +237,14 @@ void RegisterSpaceCommands(CommandTable& table) {
     table.AddButton("DeleteSpace", [](Editor& ed, const Command&) { ed.DeleteSpace(); });
     table.AddButton("ResetSpace", [](Editor& ed, const Command&) { ed.ResetSpace(); });
     table.AddButton("ChangeCOR", [](Editor& ed, const Command&) { ed.CycleCOR(); });
+    // The scaling updates the toolbar, which sets both buttons anew.
     table.AddButton("ScaleSpaceUp", [](Editor& ed, const Command&) {
-        const Space* cur = ed.track.Find(ed.sel.CurLane, ed.sel.CurSpace);
-        // Past double length only the code-60 space may grow.
-        if (ed.sel.WorkScale >= 2.0f && !(cur && cur->Symbol == 60))
-            return;
-        ed.ScaleCurrentSpace(0.1f);
-        ed.EnableButton("ScaleSpaceDown", true);
+        if (CanScaleUp(ed.track, ed.sel))
+            ed.ScaleCurrentSpace(0.1f);
     });
     table.AddButton("ScaleSpaceDown", [](Editor& ed, const Command&) {
-        if (!(ed.sel.WorkScale > 0.8f))
-            return;
-        ed.ScaleCurrentSpace(-0.1f);
-        ed.EnableButton("ScaleSpaceUp", true);
+        if (CanScaleDown(ed.track, ed.sel))
+            ed.ScaleCurrentSpace(-0.1f);
     });
     table.AddButton("SetPrimarySpace", [](Editor& ed, const Command&) { ed.SetPrimarySpace(); });
     table.AddButton("SetNextSpace", [](Editor& ed, const Command&) { ed.SetNextSpace(); });

@@ -261,6 +261,26 @@ void CycleCOR(Selection& sel) {
     sel.WorkCOR = static_cast<std::int16_t>((ValidCOR(sel.WorkCOR) + 1) % 5);
 }
 
+namespace {
+
+constexpr float MinSpaceScale = 0.8f;
+constexpr float MaxSpaceScale = 2.0f;
+// Far below one step of 0.1, far above the error of adding up such steps.
+constexpr float ScaleTolerance = 0.001f;
+constexpr int GrowingSymbol = 60;
+
+} // namespace
+
+bool CanScaleUp(const Track& track, const Selection& sel) {
+    const Space* cur = track.Find(sel.CurLane, sel.CurSpace);
+    return cur && (sel.WorkScale < MaxSpaceScale - ScaleTolerance || cur->Symbol == GrowingSymbol);
+}
+
+bool CanScaleDown(const Track& track, const Selection& sel) {
+    return track.Find(sel.CurLane, sel.CurSpace) &&
+           sel.WorkScale > MinSpaceScale + ScaleTolerance;
+}
+
 bool ScaleCurrentSpace(Track& track, Selection& sel, float delta, int symbolCode,
                        const SpaceXorDraw& xorDraw) {
     Space* cur = track.Find(sel.CurLane, sel.CurSpace);

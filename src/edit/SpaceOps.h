@@ -71,6 +71,13 @@ RacingLanes FindRacingLanes(const Track& track);
 // The next of the five points becomes the centre of rotation.
 void CycleCOR(Selection& sel);
 
+// Whether "ScaleSpaceUp" and "ScaleSpaceDown" would change the current
+// space: its length stays within 0.8..2.0 (a space of symbol 60 may grow
+// past 2.0), and the pending space has none to change. Steps of 0.1 land
+// beside the limits (0.79999995, 2.0000002), so the limits allow for that.
+bool CanScaleUp(const Track& track, const Selection& sel);
+bool CanScaleDown(const Track& track, const Selection& sel);
+
 // Lengthens the current space by `delta`, keeping it attached to its
 // predecessor, and moves the rest of the lane with its front end. False for
 // the pending space.

@@ -166,6 +166,13 @@ void DrawSpaceOverlays(Scene& scene, int lane, int s) {
         if (IsStartPosition(scene.track, lane, s))
             DrawStartGridMark(scene, *sp);
     }
+    DrawSpaceXorMarks(scene, lane, s);
+}
+
+void DrawSpaceXorMarks(Scene& scene, int lane, int s) {
+    const Space* sp = scene.track.Find(lane, s);
+    if (!sp || !SpaceOverlaysVisible(scene, *sp))
+        return;
     DrawLinkLetters(scene, lane, s);
     const int corner = scene.sel.CurCorner;
     if (scene.display.DrawFlags && corner >= 0 && sp->Segment > 0 && sp->Segment % 2 == 1 &&

@@ -36,5 +36,8 @@ void DrawCornerStops(Scene& scene, const Space& space);
 // Symbol, grid bracket, link letters and stop flag of space (lane, s),
 // culled on its centre.
 void DrawSpaceOverlays(Scene& scene, int lane, int s);
+// Only the exclusive-or ones of those (link letters, stop flag): drawn once
+// where the space stands and once more after it moved, they go with it.
+void DrawSpaceXorMarks(Scene& scene, int lane, int s);
 
 } // namespace td

@@ -49,6 +49,21 @@ void Link(Space* s, int side, int lane, int count, int& cursor) {
     cursor = (cursor + 1) % count;
 }
 
+// The search for the space to line up with runs on in the neighbouring lane
+// from where its links have got to, not from its first space: say so.
+std::string SearchFailure(const Track& t, int lane, int index, int other, int from) {
+    const Space& s = t.Lanes[static_cast<size_t>(lane)].Spaces[static_cast<size_t>(index)];
+    std::string text = "The straight of segment " + std::to_string(s.Segment) +
+                       " that starts at space " + std::to_string(index) + " of " +
+                       LaneText(t, lane) + " has no space of the same segment ahead of position " +
+                       SingleText(s.LanePos) + " in " + LaneText(t, other) +
+                       " from its space " + std::to_string(from) + " on";
+    const int last = Count(t, other) - 1;
+    if (from > last)
+        text += ", which lies past that lane's last space " + std::to_string(last);
+    return text + ".";
+}
+
 // The scan over the straights. Reads only Segment, LanePos and Symbol, so
 // the check pass (out == nullptr) sees what the writing pass will see.
 std::string ScanStraights(const Track& t, LaneRange r, Track* out) {
@@ -66,13 +81,11 @@ std::string ScanStraights(const Track& t, LaneRange r, Track* out) {
                 inStraight = true;
                 for (const auto& [ok, other, cursor] :
                      {std::tuple{l < r.Last, l + 1, &up}, std::tuple{l > r.First, l - 1, &down}}) {
-                    if (ok && !Resync(t, other, s, *cursor))
-                        return "The straight of segment " + std::to_string(s.Segment) +
-                               " that starts at space " + std::to_string(i) + " of " +
-                               LaneText(t, l) +
-                               " has no space of the same segment ahead of "
-                               "position " +
-                               SingleText(s.LanePos) + " in " + LaneText(t, other) + ".";
+                    if (!ok)
+                        continue;
+                    const int from = *cursor;
+                    if (!Resync(t, other, s, *cursor))
+                        return SearchFailure(t, l, static_cast<int>(i), other, from);
                 }
             }
             if (!inStraight)
@@ -135,7 +148,8 @@ ToolResult AutoTagSpaces(Track& t) {
     const std::string problem = AutoTagProblem(t);
     if (!problem.empty()) {
         result.refused = true;
-        result.message = {problem, "Space Tags Not Created", MsgButtons::OK, MsgIcon::Exclamation};
+        // What the track still lacks: a missing precondition, not bad input.
+        result.message = {problem, "Space Tags Not Created", MsgButtons::OK, MsgIcon::Information};
         return result;
     }
     const std::vector<Lane> before = t.Lanes;

@@ -1,6 +1,9 @@
 #include "tools/OutlinePolys.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
+#include <utility>
 
 #include "model/SpaceGeometry.h"
 #include "view/ViewTransform.h"
@@ -44,6 +47,50 @@ void AddBends(std::vector<PointI>& out, const std::vector<Space>* spaces, int fr
             out.push_back(OffsetVertex((*spaces)[static_cast<size_t>(s)], side));
 }
 
+// Links between lane `lane` and the pit lane, either way.
+int PitLinks(const Track& track, int pit, int lane) {
+    int links = 0;
+    auto count = [&links](const Lane& from, int to) {
+        for (const Space& s : from.Spaces) {
+            for (SpaceRef r : s.Nxt)
+                links += r >= 0 && RefLane(r) == to;
+            for (SpaceRef r : s.Adj)
+                links += r >= 0 && RefLane(r) == to;
+        }
+    };
+    count(track.Lanes[static_cast<size_t>(lane)], pit);
+    count(track.Lanes[static_cast<size_t>(pit)], lane);
+    return links;
+}
+
+// Squared distance from the pit lane's first space to the nearest space of
+// `lane`; infinite when either has none.
+float PitDistance(const Track& track, int pit, int lane) {
+    float best = std::numeric_limits<float>::infinity();
+    const auto& pitSpaces = track.Lanes[static_cast<size_t>(pit)].Spaces;
+    if (pitSpaces.empty())
+        return best;
+    const PointF p = pitSpaces.front().Pt[0];
+    for (const Space& s : track.Lanes[static_cast<size_t>(lane)].Spaces) {
+        const float dx = s.Pt[0].x - p.x;
+        const float dy = s.Pt[0].y - p.y;
+        best = std::min(best, dx * dx + dy * dy);
+    }
+    return best;
+}
+
+// True when racing lane `a` lies beside the pit lane rather than lane `b`.
+bool BesidePit(const Track& track, int pit, int a, int b) {
+    if (!track.ValidLane(pit) || !track.ValidLane(a) || !track.ValidLane(b) || pit == a ||
+        pit == b)
+        return false;
+    const int linksA = PitLinks(track, pit, a);
+    const int linksB = PitLinks(track, pit, b);
+    if (linksA != linksB)
+        return linksA > linksB;
+    return PitDistance(track, pit, a) < PitDistance(track, pit, b);
+}
+
 BackPoly& AppendPolygon(Track& track, Selection& sel) {
     track.BackPolys.emplace_back();
     sel.CurPoly = static_cast<int>(track.BackPolys.size()) - 1;
@@ -63,10 +110,17 @@ OutlineLanes OutlineLanesFor(const Track& track) {
         lanes.inner = n - 3;
         lanes.outer = 0;
     } else {
-        lanes.pit = n > 0 ? 0 : -1;
+        lanes.pit = pit >= 0 ? pit : n > 0 ? 0 : -1;
         lanes.inner = n > 2 ? 2 : -1;
         lanes.outer = n - 1;
     }
+    // The order alone does not say which end of the racing lanes the pit
+    // lane lies beside (a file may keep it at the front beside the last
+    // racing lane): the end that is linked with it, or else the one nearer
+    // to its first space, is the inner lane.
+    if (lanes.inner >= 0 && lanes.inner != lanes.outer &&
+        BesidePit(track, lanes.pit, lanes.outer, lanes.inner))
+        std::swap(lanes.inner, lanes.outer);
     return lanes;
 }
 

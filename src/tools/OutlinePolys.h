@@ -17,10 +17,12 @@ struct OutlineLanes {
     friend bool operator==(const OutlineLanes&, const OutlineLanes&) = default;
 };
 
-// The lanes by role. When "Pit" and "Garages" are the last two lanes (a new
-// track before its first save) the racing lanes come first, so the roles
-// are read from that order; otherwise the lanes 0, 2 and the last one are
-// taken as they stand.
+// The lanes by role: the lane named "Pit" (lane 0 when none is), and of the
+// racing lanes (the first ones when "Pit" and "Garages" are the last two
+// lanes, else those from lane 2 on) the end beside the pit lane and the
+// other end. The end linked with the pit lane, or else the one nearer to
+// its first space, is the one beside it; without either, the racing lane
+// next to the pit and garage lanes in the order.
 OutlineLanes OutlineLanesFor(const Track& track);
 
 // Appends the two outline polygons (concrete, then grass, both of detail 2)

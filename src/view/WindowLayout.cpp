@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "view/WindowFit.h"
+
 namespace td {
 
 WindowLayout FormResize(const WindowLayoutInput& in) {
@@ -12,8 +14,12 @@ WindowLayout FormResize(const WindowLayoutInput& in) {
     out.areaHeight = in.areaHeight;
     if (in.minimised)
         return out;
-    const float minW = MinWindowWidthPx * in.twipsPerPixelX;
-    const float minH = MinWindowHeightPx * in.twipsPerPixelY;
+    const auto minimum = [](float px, float screen, float twipsPerPixel) {
+        const int screenPx = twipsPerPixel > 0.0f ? static_cast<int>(screen / twipsPerPixel) : 0;
+        return static_cast<float>(FittedMinimum(static_cast<int>(px), screenPx)) * twipsPerPixel;
+    };
+    const float minW = minimum(MinWindowWidthPx, in.screenWidth, in.twipsPerPixelX);
+    const float minH = minimum(MinWindowHeightPx, in.screenHeight, in.twipsPerPixelY);
     if (out.windowWidth < minW) {
         out.windowWidth = minW;
         out.windowResized = true;

@@ -15,6 +15,10 @@ struct WindowLayoutInput {
     // The drawing area as it is now; a minimised window keeps it.
     float areaWidth = 0.0f;
     float areaHeight = 0.0f;
+    // The free area of the screen the window is on; 0: not known. A screen
+    // smaller than the minimum lowers it (see FittedMinimum).
+    float screenWidth = 0.0f;
+    float screenHeight = 0.0f;
 };
 
 struct WindowLayout {
@@ -25,7 +29,7 @@ struct WindowLayout {
     float areaHeight = 0.0f;
 };
 
-// The smallest window the editor allows, in pixels.
+// The smallest window the editor allows, in pixels, on a screen with room for it.
 constexpr float MinWindowWidthPx = 800.0f;
 constexpr float MinWindowHeightPx = 560.0f;
 // Room left beside and below the drawing area.

@@ -29,9 +29,11 @@ class QuietTD : public TD {
     MsgAnswer MessageBox(const std::string& text, const std::string& title, MsgButtons,
                          MsgIcon) override {
         messages.push_back(title + ": " + text);
+        parents.push_back(MessageParent());
         return MsgAnswer::OK;
     }
     std::vector<std::string> messages;
+    std::vector<QWidget*> parents;
 };
 
 class CornerPropTest : public ::testing::Test {
@@ -94,6 +96,9 @@ TEST_F(CornerPropTest, MainWindowOpensTheDialogAndOKGoesThroughTheEditor) {
     dialog->Box(3)->setText("many");
     dialog->OKButton()->click();
     ASSERT_EQ(w.messages.size(), 1u);
+    // The box belongs to the dialog, which gets the keys back after it.
+    EXPECT_EQ(w.parents[0], dialog);
+    EXPECT_EQ(w.MessageParent(), &w);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(dialog->Box(3)->hasFocus() || !QApplication::activeWindow());
     EXPECT_EQ(w.editor().track.Corners[0].Name, "Old");

@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
 #include "KeyMap.h"
 
 namespace td {
@@ -35,6 +41,53 @@ TEST(KeyMap, KeypadAndMainKeyboardPlusAndMinusAreDifferentKeys) {
     EXPECT_EQ(VirtualKeyCode(Qt::Key_5, Qt::KeypadModifier), 101);
     EXPECT_EQ(VirtualKeyCode(Qt::Key_Asterisk, Qt::KeypadModifier), 106);
     EXPECT_EQ(VirtualKeyCode(Qt::Key_Asterisk, Qt::ShiftModifier), 56);
+}
+
+TEST(KeyMap, LettersOfOtherScriptsCountAsTheLatinKeyAtTheirPlace) {
+    // A Russian layout: the H key types "р", the D key "в", Ctrl+D "в" too.
+    auto code = [](int key, const char* text, quint32 scan,
+                   Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        const QKeyEvent e(QEvent::KeyPress, key, mods, scan, 0, 0, QString::fromUtf8(text));
+        return KeyEventCode(e);
+    };
+    EXPECT_EQ(code(0x0420, "р", 43), 'H');
+    EXPECT_EQ(code(0x0412, "в", 40, Qt::ControlModifier), 'D');
+    EXPECT_EQ(code(0x0419, "й", 24), 'Q');
+    EXPECT_EQ(code(0x0427, "ч", 58), 'M');
+    // A Latin letter keeps its own meaning wherever its key is (AZERTY A).
+    EXPECT_EQ(code(Qt::Key_A, "a", 24), 'A');
+    // Letters outside the letter rows, and what is no letter, stay unbound.
+    EXPECT_EQ(code(0x0416, "ж", 47), 0);
+    EXPECT_EQ(code(Qt::Key_Eacute, "é", 11), 0);
+    EXPECT_EQ(code(0x2116, "№", 12), 0);
+    EXPECT_EQ(code(Qt::Key_VolumeUp, "", 123), 0);
+}
+
+TEST(KeyMap, CtrlAndAltWithALetterOfAnotherScriptRunTheLatinShortcut) {
+    QMainWindow window;
+    QMenu* file = window.menuBar()->addMenu(QStringLiteral("&File"));
+    QAction* open = file->addAction(QStringLiteral("&Open"));
+    open->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    int opened = 0;
+    QObject::connect(open, &QAction::triggered, [&] { ++opened; });
+    auto press = [&](int key, const char* text, quint32 scan, Qt::KeyboardModifiers mods) {
+        const QKeyEvent e(QEvent::KeyPress, key, mods, scan, 0, 0, QString::fromUtf8(text));
+        return RunLatinShortcut(&window, e);
+    };
+    // "щ" is on the O key, "а" on the F key.
+    EXPECT_TRUE(press(0x0429, "щ", 32, Qt::ControlModifier));
+    EXPECT_EQ(opened, 1);
+    EXPECT_FALSE(press(0x0429, "щ", 32, Qt::ControlModifier | Qt::ShiftModifier));
+    EXPECT_FALSE(press(0x0429, "щ", 32, Qt::NoModifier));
+    open->setEnabled(false);
+    EXPECT_FALSE(press(0x0429, "щ", 32, Qt::ControlModifier));
+    EXPECT_EQ(opened, 1);
+    // Latin keys are Qt's own business.
+    EXPECT_FALSE(press(Qt::Key_O, "o", 32, Qt::ControlModifier));
+    EXPECT_FALSE(press(0x0410, "а", 41, Qt::AltModifier)); // no menu bar on the screen
+    window.show();
+    EXPECT_TRUE(press(0x0410, "а", 41, Qt::AltModifier));
+    EXPECT_EQ(window.menuBar()->activeAction(), file->menuAction());
 }
 
 TEST(KeyMap, ModifierMaskAddsShiftCtrlAlt) {

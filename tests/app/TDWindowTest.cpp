@@ -138,7 +138,7 @@ TEST_F(TDWindowTest, StartRestoresStoredModeZoomOptionsAndGeometry) {
     Put("Zoom", FloatToSettingText(3.75f));
     Put("DrawFlags", "False");
     Put("DrawNext", "False");
-    Put("WindowWidth", "900");
+    Put("WindowWidth", "700");
     Put("WindowHeight", "640");
     Put("WindowLeft", "30");
     Put("WindowTop", "40");
@@ -150,20 +150,35 @@ TEST_F(TDWindowTest, StartRestoresStoredModeZoomOptionsAndGeometry) {
     EXPECT_FALSE(w->MenuAction("MnuDrawFlags")->isChecked());
     EXPECT_FALSE(w->MenuAction("MnuDrawNext")->isChecked());
     EXPECT_TRUE(w->MenuAction("MnuDrawAdjacent")->isChecked());
-    EXPECT_EQ(w->size(), QSize(900, 640));
+    EXPECT_EQ(w->size(), QSize(700, 640));
     EXPECT_EQ(w->pos(), QPoint(30, 40));
+}
+
+TEST_F(TDWindowTest, StoredPlacementTooLargeForTheScreenOpensWholeOnIt) {
+    // Stored on a larger screen, or at another scale: the test screen is
+    // 800 by 800 pixels.
+    Put("WindowWidth", "1600");
+    Put("WindowHeight", "1200");
+    Put("WindowLeft", "160");
+    Put("WindowTop", "-60");
+    auto w = StartWindow();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w->frameGeometry(), QRect(0, 0, 800, 800));
+    // The minimum leaves room to make the window smaller.
+    EXPECT_EQ(w->minimumSize(), QSize(600, 560));
 }
 
 TEST_F(TDWindowTest, WindowMadeSmallerThanTheMinimumSnapsBack) {
     auto w = StartWindow();
     // A window manager may ignore the minimum-size hint.
     w->setMinimumSize(0, 0);
-    w->resize(600, 400);
+    // On the 800-pixel-wide test screen the minimum width is 600.
+    w->resize(500, 400);
     QCoreApplication::processEvents();
-    EXPECT_EQ(w->size(), QSize(800, 560));
-    w->resize(1000, 500);
+    EXPECT_EQ(w->size(), QSize(600, 560));
+    w->resize(700, 500);
     QCoreApplication::processEvents();
-    EXPECT_EQ(w->size(), QSize(1000, 560));
+    EXPECT_EQ(w->size(), QSize(700, 560));
 }
 
 TEST_F(TDWindowTest, ClosingANormalWindowStoresEveryKey) {

@@ -171,4 +171,26 @@ TEST_F(MouseFixture, WheelAndMiddleButtonChangeOnlyTheView) {
     EXPECT_EQ(editor.track.Lanes[2].Spaces[0].Pt, s0.Pt);
 }
 
+TEST_F(MouseFixture, PanWhoseReleaseWentAstrayEndsAtTheNextMove) {
+    StartWithNewTrack();
+    Button("TranslateSpace");
+    Mouse(CommandKind::MouseDown, 500.0f, 500.0f, 4);
+    Mouse(CommandKind::MouseMove, 510.0f, 500.0f, 4);
+    // The release never comes: a message box took it.
+    const float ox = editor.view.OffsetX;
+    const int redraws = editor.RefreshCount;
+    Mouse(CommandKind::MouseMove, 600.0f, 500.0f, 0);
+    EXPECT_FLOAT_EQ(editor.view.OffsetX, ox);
+    EXPECT_EQ(editor.RefreshCount, redraws + 1);
+    EXPECT_EQ(host.pointer, "TranslateSpace");
+
+    // A left drag edits again instead of panning.
+    const float x0 = editor.track.Lanes[2].Spaces[0].Pt[0].x;
+    Mouse(CommandKind::MouseDown, 1.0f, 1.0f, 1);
+    Mouse(CommandKind::MouseMove, 101.0f, 1.0f, 1);
+    Mouse(CommandKind::MouseUp, 101.0f, 1.0f, 1);
+    EXPECT_FLOAT_EQ(editor.view.OffsetX, ox);
+    EXPECT_GT(editor.track.Lanes[2].Spaces[0].Pt[0].x, x0);
+}
+
 } // namespace td::test

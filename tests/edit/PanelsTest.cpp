@@ -1,5 +1,7 @@
 #include "EditorFixture.h"
 
+#include <cstdio>
+
 #include "edit/UiDefs.h"
 
 namespace td::test {
@@ -142,6 +144,54 @@ TEST_F(PanelsTest, LoadCurrentSpace_SelectsGridPlaceAndPitMenu) {
     editor.sel.CurLane = 4; // "Pit"
     editor.LoadCurrentSpace();
     EXPECT_TRUE(host.menuEnabled["MnuCreatePitPaint"]);
+}
+
+TEST_F(PanelsTest, StatusBarFollowsEveryCommandThatMovesTheCurrentSpace) {
+    StartWithNewTrack();
+    auto mouse = [&](CommandKind kind, float x, float y) {
+        editor.Dispatch(Command::Mouse(kind, 1, 0, x, y));
+    };
+    // Deleting space 1 of the garages brings the next one back to its place.
+    editor.sel.CurLane = 3;
+    editor.sel.CurSpace = 1;
+    editor.LoadCurrentSpace();
+    editor.UpdateSpacePanels();
+    const std::string x1 = host.panels["SpaceX"];
+    editor.sel.CurSpace = 2;
+    editor.LoadCurrentSpace();
+    editor.UpdateSpacePanels();
+    editor.sel.CurSpace = 1;
+    Button("DeleteSpace");
+    EXPECT_EQ(host.panels["SpaceX"], x1);
+
+    // Whole-track drags: the pending space gives way to the last stored one.
+    editor.sel.CurSpace = static_cast<int>(editor.track.Lanes[3].Spaces.size());
+    editor.UpdateSpacePanels();
+    Button("RotateTrack");
+    mouse(CommandKind::MouseDown, 1.0f, 1.0f);
+    mouse(CommandKind::MouseMove, 30.0f, 1.0f);
+    mouse(CommandKind::MouseUp, 30.0f, 1.0f);
+    EXPECT_EQ(host.panels["CurrSpace"], "Space 9");
+    EXPECT_EQ(host.panels["CurrRot"], "Ang:5\xB0");
+    Button("TranslateTrack");
+    const std::string before = host.panels["SpaceX"];
+    mouse(CommandKind::MouseDown, 1.0f, 1.0f);
+    mouse(CommandKind::MouseMove, 301.0f, 1.0f);
+    EXPECT_NE(host.panels["SpaceX"], before);
+
+    // Center Track moves it, Assign Segments renumbers it.
+    mouse(CommandKind::MouseUp, 301.0f, 1.0f);
+    Menu("MnuCenterTrack");
+    char x[32];
+    std::snprintf(x, sizeof x, "X:%.2f", editor.sel.WorkPts[0].x);
+    EXPECT_EQ(host.panels["SpaceX"], x);
+    editor.sel.CurLane = 2;
+    editor.sel.CurSpace = 0;
+    editor.LoadCurrentSpace();
+    editor.track.Lanes[2].Spaces[0].Segment = 7;
+    Button("RefreshView");
+    EXPECT_EQ(host.panels["Segment"], "Segment:7");
+    EXPECT_EQ(host.panels["CurrLane"], "Lane 2, Right");
 }
 
 TEST_F(PanelsTest, SelectionOutsideTrack_ChangesNothing) {

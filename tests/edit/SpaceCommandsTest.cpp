@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <tuple>
 
 #include "EditorFixture.h"
@@ -220,6 +221,81 @@ TEST_F(SpaceCommandsTest, ScaleButtonsKeepTheirLimits) {
     EXPECT_FLOAT_EQ(At(3, 0).Scale, 0.9f);
     // The next garage followed the front end: it moved back by 10.
     ExpectCentre(At(3, 1), 390.0f, 200.0f);
+}
+
+TEST_F(SpaceCommandsTest, ScaleButtonsSayWhetherAPressWouldChangeTheLength) {
+    StartWithNewTrack();
+    Select(3, 0);
+    // Steps of 0.1 from 1.0 land beside the limits; the buttons go off there.
+    int downs = 0;
+    while (host.buttonEnabled["ScaleSpaceDown"] && downs < 10) {
+        const float before = At(3, 0).Scale;
+        Button("ScaleSpaceDown");
+        EXPECT_LT(At(3, 0).Scale, before);
+        ++downs;
+    }
+    EXPECT_EQ(downs, 2);
+    EXPECT_TRUE(host.buttonEnabled["ScaleSpaceUp"]);
+    int ups = 0;
+    while (host.buttonEnabled["ScaleSpaceUp"] && ups < 30) {
+        Button("ScaleSpaceUp");
+        ++ups;
+    }
+    EXPECT_EQ(ups, 12);
+    EXPECT_NEAR(At(3, 0).Scale, 2.0f, 1e-4);
+    const float top = At(3, 0).Scale;
+    Button("ScaleSpaceUp");
+    EXPECT_EQ(At(3, 0).Scale, top);
+
+    // Another space of ordinary length has both; the pending space neither.
+    Select(3, 1);
+    editor.UpdateToolbarState();
+    EXPECT_TRUE(host.buttonEnabled["ScaleSpaceUp"]);
+    EXPECT_TRUE(host.buttonEnabled["ScaleSpaceDown"]);
+    Select(3, 10);
+    editor.UpdateToolbarState();
+    EXPECT_FALSE(host.buttonEnabled["ScaleSpaceUp"]);
+    EXPECT_FALSE(host.buttonEnabled["ScaleSpaceDown"]);
+}
+
+TEST_F(SpaceCommandsTest, StopFlagsAndLinkLettersGoWithTheSpacesDraggedAlong) {
+    StartWithNewTrack();
+    // The garages as the current corner's segment, linked from a primary space.
+    for (Space& s : editor.track.Lanes[3].Spaces)
+        s.Segment = 1;
+    editor.sel.CurCorner = 0;
+    editor.track.Lanes[3].Spaces[8].Nxt[0] = MakeRef(3, 5);
+    editor.sel.PrimarySpace = MakeRef(3, 8);
+    // Exclusive-or boxes and lines left standing: what shows on the screen.
+    auto shown = [&] {
+        std::map<std::tuple<int, std::vector<float>>, int> n;
+        for (const Call& c : surface.calls)
+            if ((c.op == Op::Box || c.op == Op::Line) && c.penMode == PenXor &&
+                c.lineStyle == LineSolid)
+                ++n[{static_cast<int>(c.op), c.v}];
+        std::set<std::tuple<int, std::vector<float>>> odd;
+        for (const auto& [key, count] : n)
+            if (count % 2)
+                odd.insert(key);
+        return odd;
+    };
+    auto expectAsRedrawn = [&](const char* what) {
+        const auto before = shown();
+        surface.Reset();
+        editor.RefreshView();
+        EXPECT_EQ(before, shown()) << what;
+    };
+    Select(3, 2);
+    surface.Reset();
+    editor.RefreshView();
+    Button("ScaleSpaceUp");
+    Button("ScaleSpaceUp");
+    expectAsRedrawn("scale");
+    Button("TranslateSpace");
+    Mouse(CommandKind::MouseDown, 1.0f, 1.0f);
+    Mouse(CommandKind::MouseMove, 101.0f, 1.0f);
+    expectAsRedrawn("move");
+    Mouse(CommandKind::MouseUp, 101.0f, 1.0f);
 }
 
 TEST_F(SpaceCommandsTest, SpaceDragsFollowTheGrid) {

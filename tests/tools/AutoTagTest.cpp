@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ToolTracks.h"
+#include "model/Templates.h"
 #include "tools/AutoTag.h"
 
 using namespace td;
@@ -166,9 +167,30 @@ TEST(AutoTagSpaces, RefusesWhatItCannotCompleteAndChangesNothing) {
         EXPECT_TRUE(r.refused) << c.what;
         EXPECT_EQ(r.changed, 0);
         EXPECT_EQ(r.message.title, "Space Tags Not Created");
-        EXPECT_EQ(r.message.icon, MsgIcon::Exclamation);
+        EXPECT_EQ(r.message.icon, MsgIcon::Information);
         EXPECT_EQ(r.message.buttons, MsgButtons::OK);
         EXPECT_NE(r.message.text.find(c.says), std::string::npos) << r.message.text;
         ExpectUnchanged(before, t);
     }
+}
+
+TEST(AutoTagSpaces, RefusalNamesTheSpaceTheSearchStartsFrom) {
+    // The 4-lane template: lane 1 holds one space, and the search for the
+    // space ahead of lane 0's first starts after it.
+    Track t;
+    Selection sel;
+    BuildNewTrack3(t, sel);
+    ConvertToFourLanes(t);
+    EXPECT_EQ(AutoTagProblem(t),
+              "The straight of segment 0 that starts at space 0 of lane 0 (\"Left\") has no "
+              "space of the same segment ahead of position -0.5 in lane 1 (\"Mid-Left\") from "
+              "its space 1 on, which lies past that lane's last space 0.");
+
+    // Within the lane the search names where it began.
+    Track r = RacingTrack(3, 6);
+    for (Space& s : r.Lanes[1].Spaces)
+        s.Segment = 2;
+    EXPECT_NE(AutoTagProblem(r).find("in lane 1 (\"Lane1\") from its space 1 on."),
+              std::string::npos)
+        << AutoTagProblem(r);
 }

@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "model/SpaceGeometry.h"
+#include "model/TrackFile.h"
+#include "tools/TrackGenerator.h"
 #include "tools/OutlinePolys.h"
 
 namespace td::test {
@@ -102,6 +104,27 @@ TEST(OutlinePolys, PitLastTrack_MapsTheLanesByRole) {
     // Garages and Pit in the other order at the end map the same way.
     std::swap(t.Lanes[3], t.Lanes[4]);
     EXPECT_EQ(OutlineLanesFor(t), (OutlineLanes{3, 2, 0}));
+}
+
+TEST(OutlinePolys, ACircuitGetsTheSameOutlineWhicheverEndItsPitLanesTake) {
+    GeneratorOptions options = OptionsForLength(3, 120, 0);
+    Track last = GenerateTrack(options);
+    ASSERT_EQ(last.Lanes[3].Name, "Pit");
+    Selection sel;
+    CreateOutlinePolys(last, sel);
+    ASSERT_FALSE(last.BackPolys[0].Vtxs.empty());
+    ASSERT_FALSE(last.BackPolys[1].Vtxs.empty());
+
+    // The pit lane and garages moved to the front, in either order; the
+    // pit lane still lies beside "Right", now the last lane.
+    for (const std::vector<int>& order : {std::vector<int>{3, 4, 0, 1, 2}, {4, 3, 0, 1, 2}}) {
+        Track first = GenerateTrack(options);
+        ApplyLaneOrder(first, order);
+        ASSERT_EQ(first.Lanes[4].Name, "Right");
+        CreateOutlinePolys(first, sel);
+        EXPECT_TRUE(first.BackPolys[0].Vtxs == last.BackPolys[0].Vtxs) << order[0];
+        EXPECT_TRUE(first.BackPolys[1].Vtxs == last.BackPolys[1].Vtxs) << order[0];
+    }
 }
 
 TEST(OutlinePolys, StraightOrMissingLanesGiveEmptyPolygons) {

@@ -56,15 +56,48 @@ TEST(CreateStartGrid, AsksForThePoleAndSecondPlaceFirst) {
     EXPECT_EQ(t.StartPos[5], 42);
 }
 
-TEST(CreateStartGrid, RefusesPlacesBeforeTheLaneStartOrOnMissingSpaces) {
-    // Second place at index 26: its last row (9 rows of 3 back) would be at -1.
-    for (SpaceRef second : {SpaceRef{1026}, SpaceRef{3005}, SpaceRef{9050}}) {
+TEST(CreateStartGrid, RefusesAFirstRowOffTheTrackOrTooNearTheLaneStart) {
+    struct Case {
+        SpaceRef pole, second;
+        const char* text;
+    };
+    const Case cases[] = {
+        // The first row itself names missing spaces: a lane past the last,
+        // a space past its lane's end.
+        {9050, 1119,
+         "The Pole Position names no space of the track (lane 9, space 50).\r\n"
+         "Set it again on a space of the track\r\nbefore you use the automated tools."},
+        {2120, 3015,
+         "The 2nd place names no space of the track (lane 3, space 15).\r\n"
+         "Set it again on a space of the track\r\nbefore you use the automated tools."},
+        {2999, -7,
+         "The Pole Position names no space of the track (lane 2, space 999).\r\n"
+         "The 2nd place names no space of the track (reference -7).\r\n"
+         "Set them again on spaces of the track\r\nbefore you use the automated tools."},
+        // Nine rows of 3 back need 27 spaces before each first place.
+        {2120, 1026,
+         "Grid place 20 would lie before the start of its lane.\r\n"
+         "The 2nd place has 26 spaces before it in its lane; this grid needs 27.\r\n"
+         "Set the 2nd place further along its lane."},
+        {2005, 1119,
+         "Grid place 5 would lie before the start of its lane.\r\n"
+         "The Pole Position has 5 spaces before it in its lane; this grid needs 27.\r\n"
+         "Set the Pole Position further along its lane."},
+        {2010, 1002,
+         "Grid place 4 would lie before the start of its lane.\r\n"
+         "The Pole Position has 10 and the 2nd place 2 spaces before them in their lanes; "
+         "this grid needs 27.\r\n"
+         "Set the Pole Position and 2nd place further along their lanes."},
+    };
+    for (const Case& c : cases) {
         Track t = GridTrack();
-        t.StartPos[2] = second;
+        t.StartPos[1] = c.pole;
+        t.StartPos[2] = c.second;
         const Track before = t;
         const ToolResult r = CreateStartGrid(t, NormalGridStep);
-        EXPECT_TRUE(r.refused) << second;
+        EXPECT_TRUE(r.refused) << c.pole << " " << c.second;
         EXPECT_EQ(r.message.title, "Can't Auto-Create Grid");
+        EXPECT_EQ(r.message.text, c.text);
         EXPECT_EQ(r.message.icon, MsgIcon::Exclamation);
         EXPECT_EQ(t.StartPos, before.StartPos);
     }

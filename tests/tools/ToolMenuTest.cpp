@@ -50,7 +50,7 @@ TEST_F(ToolMenuTest, AutoTagShowsItsMessageWithoutRedrawing) {
     editor.track.Lanes[4].Spaces[1].Symbol = 0;
     Menu("MnuAutoTagSpaces");
     EXPECT_EQ(host.messages.back().title, "Space Tags Not Created");
-    EXPECT_EQ(host.messages.back().icon, MsgIcon::Exclamation);
+    EXPECT_EQ(host.messages.back().icon, MsgIcon::Information);
 }
 
 TEST_F(ToolMenuTest, ClearCommandsAskAndNoKeepsEverything) {

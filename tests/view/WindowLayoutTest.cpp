@@ -52,5 +52,20 @@ TEST(FormResize, HugeBarsNeverGiveANegativeArea) {
     EXPECT_FLOAT_EQ(FormResize(in).areaHeight, 0.0f);
 }
 
+TEST(FormResize, ScreenTooSmallForTheMinimumLowersIt) {
+    // 1920 by 1080 at scale 2: 960 by 540 pixels; the minimum is three
+    // quarters of that where the screen cannot hold it, else unchanged.
+    WindowLayoutInput in = Window(500, 300);
+    in.screenWidth = 960.0f * 15.0f;
+    in.screenHeight = 540.0f * 15.0f;
+    const WindowLayout out = FormResize(in);
+    EXPECT_FLOAT_EQ(out.windowWidth, 720.0f * 15.0f);
+    EXPECT_FLOAT_EQ(out.windowHeight, 405.0f * 15.0f);
+    in.screenWidth = 1366.0f * 15.0f;
+    in.screenHeight = 768.0f * 15.0f;
+    EXPECT_FLOAT_EQ(FormResize(in).windowWidth, 800.0f * 15.0f);
+    EXPECT_FLOAT_EQ(FormResize(in).windowHeight, 560.0f * 15.0f);
+}
+
 } // namespace
 } // namespace td
