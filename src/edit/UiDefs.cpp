@@ -279,6 +279,8 @@ MenuDef BuildOptionsMenu() {
         Checked(Item("MnuDrawSymbol", "Draw Space S&ymbols")),
         Checked(Item("MnuDrawFlags", "Draw Corner F&lags")),
         ShowMovesItem(),
+        Sep(),
+        Item("MnuFitTrack", "&Fit Track in View", "Ctrl+0"),
     };
     return m;
 }
