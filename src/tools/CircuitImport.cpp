@@ -147,7 +147,7 @@ void AddGravel(Track& t, const Layout& l, int lanes) {
     }
 }
 
-Track Build(const Layout& l, int lanes) {
+Track Build(const Layout& l, int lanes, PointF& shift) {
     Track t;
     for (const Lane& lane : l.lanes.lanes)
         t.Lanes.push_back(lane);
@@ -173,7 +173,8 @@ Track Build(const Layout& l, int lanes) {
     // pit lane there, as generate does.
     const auto& pit = t.Lanes[static_cast<size_t>(FindLane(t, "Pit"))].Spaces;
     const PointF middle = pit[pit.size() / 2].Pt[0];
-    MoveTrackBy(t, -std::round(middle.x), -std::round(middle.y));
+    shift = {-std::round(middle.x), -std::round(middle.y)};
+    MoveTrackBy(t, shift.x, shift.y);
     return t;
 }
 
@@ -193,7 +194,9 @@ CircuitImport ImportCircuit(const CircuitLine& line, const CircuitImportOptions&
     const int lanes = options.Lanes == 4 ? 4 : 3;
     const int length = options.Length > 0 ? std::min(options.Length, MaxLaneSpaces - 1)
                                           : DefaultCircuitLength(out.LapMetres);
-    out.Result = Build(Fit(lap, lanes, length), lanes);
+    const Layout layout = Fit(lap, lanes, length);
+    out.UnitsPerMetre = layout.factor;
+    out.Result = Build(layout, lanes, out.Shift);
     out.Result.Info.Name = !options.Name.empty() ? options.Name
                            : !line.name.empty()  ? line.name
                                                  : "Imported Circuit";

@@ -24,6 +24,10 @@ struct CircuitImport {
     std::string Error; // why nothing was imported
     Track Result;
     double LapMetres = 0;
+    // Where the lap as ShapeCircuit gives it lies in the world: a point (x, y)
+    // in metres is at (x, y) * UnitsPerMetre + Shift.
+    double UnitsPerMetre = 0;
+    PointF Shift;
 };
 
 // Spaces of the longest lane for a lap of `metres` by default.

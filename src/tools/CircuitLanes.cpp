@@ -112,6 +112,53 @@ Lane LayLane(const Path& path, double lap, const std::vector<CircuitBend>& bends
     return out;
 }
 
+// Rounds the corners the offset leaves on the inside of bends tighter than
+// the lane's offset. Such a corner shows where the lane's stations run on
+// much faster than the lane itself (the loop cut out of the offset line):
+// about there the line is smoothed, elsewhere it stays as it is.
+Path EaseTightInside(const Path& path) {
+    constexpr double Step = 10;
+    const Path r = Resample(path, Step);
+    const int n = r.Size();
+    const int reach = 10, spread = 15, passes = 4;
+    const double sigma = 8; // points
+    std::vector<double> weight(static_cast<size_t>(n), 0);
+    for (int i = reach; i + reach < n; ++i) {
+        const double ratio =
+            (r.Point(i + reach).station - r.Point(i - reach).station) / (2 * reach * Step);
+        weight[static_cast<size_t>(i)] = std::clamp((ratio - 1.8) / 1.2, 0.0, 1.0);
+    }
+    std::vector<double> w(weight.size(), 0);
+    for (int i = 0; i < n; ++i)
+        for (int k = std::max(0, i - spread); k <= std::min(n - 1, i + spread); ++k)
+            w[static_cast<size_t>(i)] =
+                std::max(w[static_cast<size_t>(i)], weight[static_cast<size_t>(k)]);
+    if (std::none_of(w.begin(), w.end(), [](double v) { return v > 0; }))
+        return path;
+    std::vector<PathPoint> pts = r.Points();
+    const int g = static_cast<int>(3 * sigma);
+    for (int pass = 0; pass < passes; ++pass) {
+        std::vector<PathPoint> next = pts;
+        for (int i = 1; i + 1 < n; ++i) {
+            const double wi = w[static_cast<size_t>(i)];
+            if (wi <= 0)
+                continue;
+            double sx = 0, sy = 0, sw = 0;
+            for (int k = std::max(0, i - g); k <= std::min(n - 1, i + g); ++k) {
+                const double e = std::exp(-0.5 * (k - i) * (k - i) / (sigma * sigma));
+                sx += pts[static_cast<size_t>(k)].x * e;
+                sy += pts[static_cast<size_t>(k)].y * e;
+                sw += e;
+            }
+            PathPoint& q = next[static_cast<size_t>(i)];
+            q.x = q.x * (1 - wi) + sx / sw * wi;
+            q.y = q.y * (1 - wi) + sy / sw * wi;
+        }
+        pts.swap(next);
+    }
+    return Path(std::move(pts), false);
+}
+
 } // namespace
 
 double CircuitLaneOffset(int lane, int lanes) {
@@ -137,7 +184,7 @@ CircuitLaneSet LayCircuitLanes(const Path& centre, std::vector<CircuitBend>& ben
     CircuitLaneSet set;
     const Path unrolled = UnrolledLap(centre);
     for (int l = 0; l < lanes; ++l)
-        set.paths.push_back(OffsetPath(unrolled, CircuitLaneOffset(l, lanes)));
+        set.paths.push_back(EaseTightInside(OffsetPath(unrolled, CircuitLaneOffset(l, lanes))));
     for (int tries = 0; tries < 8 && !WidenShortBends(set.paths, bends, centre.Length()); ++tries) {
     }
     for (int l = 0; l < lanes; ++l)
