@@ -17,6 +17,7 @@ int Info(const std::string& in, std::ostream& out, std::ostream& err);
 int Check(const std::string& in, std::ostream& out, std::ostream& err);
 int Generate(const Args& args, std::ostream& out, std::ostream& err);
 int Outline(const Args& args, std::ostream& err);
+int Import(const Args& args, std::ostream& out, std::ostream& err);
 
 // The Tools commands: IN is read, the tool runs, OUT is written.
 int Segments(const std::string& in, const std::string& out, std::ostream& os, std::ostream& err);

@@ -27,6 +27,8 @@ constexpr const char* Usage =
     "  generate OUT [--lanes 3|4] [--length N] [--polygons P] [--name TEXT] [--layout TEXT]\n"
     "                           build a complete closed track; a layout lists straights\n"
     "                           and arcs in spaces: \"S12 R3:90 S6 L4:50 ...\" (R right, L left)\n"
+    "  import IN OUT [--lanes 3|4] [--length N] [--reverse] [--name TEXT]\n"
+    "                           build a track from a circuit's centre line (GeoJSON, GPX, KML)\n"
     "  render IN OUT.png [--size WxH] [--zoom Z] [--wireframe] [--detail 1-4]\n"
     "                           draw a track into a PNG image\n"
     "  --help                   show this text\n"
@@ -111,6 +113,8 @@ int RunTrktool(const Args& args, std::ostream& out, std::ostream& err) {
         return Generate(Args(args.begin() + 1, args.end()), out, err);
     if (cmd == "outline")
         return Outline(Args(args.begin() + 1, args.end()), err);
+    if (cmd == "import")
+        return Import(Args(args.begin() + 1, args.end()), out, err);
     if (cmd == "render")
         return RunRenderCommand(Args(args.begin() + 1, args.end()));
     return UsageError(err, "unknown command \"" + cmd + "\"");

@@ -130,6 +130,8 @@ Lane BuildLane(const LayoutPath& path, int lane, int lanes, std::vector<int>& pi
     return out;
 }
 
+} // namespace
+
 int NearestSpace(const Lane& lane, PointF p) {
     int best = 0;
     double bestDist = 1e300;
@@ -142,6 +144,8 @@ int NearestSpace(const Lane& lane, PointF p) {
     }
     return best;
 }
+
+namespace {
 
 // The pit lane beside the main straight (the last piece, which ends at the
 // finish line, and the first), with the garages beyond it; returns the index
@@ -248,6 +252,8 @@ void AddCorners(Track& t, const LayoutPath& path, int lanes) {
     }
 }
 
+} // namespace
+
 // The pit entry and exit an author links by hand: from the racing space
 // before the one beside the pit lane's first space forward into that first
 // space; from the pit exit forward into the racing lane, whose space beside
@@ -293,8 +299,6 @@ void BuildGrid(Track& t, int lanes) {
     if (CreateStartGrid(t, NormalGridStep).refused)
         CreateStartGrid(t, TightGridStep);
 }
-
-} // namespace
 
 TrackLayout FitLayout(const TrackLayout& layout, int lanes, int length) {
     const double outer = -LaneOffset(0, lanes);
