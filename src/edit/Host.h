@@ -110,6 +110,9 @@ class Host {
     // Pops up a context menu ("MnuCorner", "MnuPoly", "MnuVertex") at the
     // pointer; the chosen item comes back as a command through the editor.
     virtual void PopupMenu(const std::string& name) = 0;
+
+    // A passing note in the status bar (why a command did nothing).
+    virtual void ShowStatusMessage(const std::string& text) { (void)text; }
 };
 
 } // namespace td

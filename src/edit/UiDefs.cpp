@@ -233,6 +233,7 @@ MenuDef BuildToolsMenu() {
         Disabled(Item("MnuCreatePitPaint", "Create &Pit \"Paint\" Spaces")),
         Disabled(Item("MnuAssignSeg", "&Assign Segments")),
         Disabled(Item("MnuAutoTagSpaces", "Auto-&Tag Spaces")),
+        Disabled(Item("MnuAutoTagCorners", "Auto-Tag &Corners")),
         Disabled(Sub("MnuClearTags", "Clear Tags",
                      {Item("MnuClearAllTags", "Cl&ear All Tags"),
                       Item("MnuClearCornerTags", "Clear Corner Tags"),

@@ -140,6 +140,8 @@ class FakeHost : public Host {
     void StartAutosaveTimer() override { ++timerStarts; }
     std::string TracksFolder() override { return tracksFolder; }
     void PopupMenu(const std::string& name) override { popups.push_back(name); }
+    std::vector<std::string> statusMessages;
+    void ShowStatusMessage(const std::string& text) override { statusMessages.push_back(text); }
     RecoveryNote StoredRecovery() override { return recovery; }
     void StoreRecovery(const RecoveryNote& note) override { recovery = note; }
     long long SessionId() override { return sessionId; }
