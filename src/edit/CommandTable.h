@@ -39,6 +39,7 @@ void RegisterPolyCommands(CommandTable& table);
 void RegisterToolCommands(CommandTable& table);
 void RegisterHistoryCommands(CommandTable& table);
 void RegisterMovesCommands(CommandTable& table);
+void RegisterLaneBesideCommands(CommandTable& table);
 
 // Fills a table with every registered command.
 void BuildCommandTable(CommandTable& table);

@@ -230,6 +230,7 @@ MenuDef BuildToolsMenu() {
     MenuDef m{"MnuTools", "&Tools", false, {}};
     m.items = {
         Disabled(Item("MnuReorder", "&Reorder Lane")),
+        Disabled(Item("MnuBuildLaneBeside", "Build &Lane Beside")),
         Disabled(Item("MnuCreatePitPaint", "Create &Pit \"Paint\" Spaces")),
         Disabled(Item("MnuAssignSeg", "&Assign Segments")),
         Disabled(Item("MnuAutoTagSpaces", "Auto-&Tag Spaces")),
