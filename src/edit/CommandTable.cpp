@@ -30,6 +30,7 @@ void BuildCommandTable(CommandTable& table) {
     RegisterHistoryCommands(table);
     RegisterMovesCommands(table);
     RegisterLaneBesideCommands(table);
+    RegisterGoToSpaceCommands(table);
 }
 
 } // namespace td

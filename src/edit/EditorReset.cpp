@@ -19,7 +19,7 @@ const char* const TrackMenus[] = {
     "MnuSave",      "MnuSaveAs",       "MnuTrackInfo",    "MnuReorder",       "MnuAssignSeg",
     "MnuClearTags", "MnuStartingGrid", "MnuSetBackColor", "MnuCreateOutline", "MnuCenterTrack",
     "MnuCheckTrack", "MnuMeasureCorners",
-    "MnuBuildLaneBeside"};
+    "MnuBuildLaneBeside", "MnuGoToSpace"};
 
 // Status panels and property-panel controls that describe the current space.
 const char* const SpacePanels[] = {"CurrSpace", "SpaceX",  "SpaceY", "CurrRot",
