@@ -24,7 +24,7 @@ QString TypicalText(const std::string& key) {
         {"CurrLane", "Lane 2, Pit"}, {"CurrSpace", "Space 99"},  {"SpaceX", "X:-1234.00"},
         {"SpaceY", "Y:-1234.00"},    {"CurrRot", "Ang:359\xb0"}, {"CurrScl", "Length:0.947"},
         {"Segment", "Segment:12"},   {"Corner", "Corner: N/A"},
-        {"Moves", "Moves: 6, 12 spaces"}};
+        {"Moves", "Moves: 6, 12 spaces"}, {"Pointer", "Pointer -12345, -1234"}};
     const auto it = texts.find(key);
     return QString::fromLatin1(it == texts.end() ? "Panel" : it->second);
 }

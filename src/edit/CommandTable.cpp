@@ -30,6 +30,8 @@ void BuildCommandTable(CommandTable& table) {
     RegisterHistoryCommands(table);
     RegisterMovesCommands(table);
     RegisterFitCommands(table);
+    RegisterLaneBesideCommands(table);
+    RegisterGoToSpaceCommands(table);
 }
 
 } // namespace td

@@ -222,7 +222,9 @@ MenuDef BuildEditMenu() {
                    "&Edit",
                    false,
                    {Disabled(Item("MnuUndo", "&Undo", "Ctrl+Z")),
-                    Disabled(Item("MnuRedo", "&Redo", "Ctrl+Y; Ctrl+Shift+Z"))}};
+                    Disabled(Item("MnuRedo", "&Redo", "Ctrl+Y; Ctrl+Shift+Z")),
+                    Sep(),
+                    Disabled(Item("MnuGoToSpace", "&Go to Space...", "Ctrl+G"))}};
 }
 
 // The track tools stay disabled until a track exists.
@@ -230,6 +232,7 @@ MenuDef BuildToolsMenu() {
     MenuDef m{"MnuTools", "&Tools", false, {}};
     m.items = {
         Disabled(Item("MnuReorder", "&Reorder Lane")),
+        Disabled(Item("MnuBuildLaneBeside", "Build &Lane Beside")),
         Disabled(Item("MnuCreatePitPaint", "Create &Pit \"Paint\" Spaces")),
         Disabled(Item("MnuAssignSeg", "&Assign Segments")),
         Disabled(Item("MnuAutoTagSpaces", "Auto-&Tag Spaces")),
@@ -494,6 +497,7 @@ const std::vector<PanelDef>& StatusPanels() {
         {"Segment", "Segment:", "Segment current space belongs to"},
         {"Corner", "Corner: N/A", "Corner current space belongs to"},
         {"Moves", "", "Spaces a car on the current space reaches (Show Moves)"},
+        {"Pointer", "Pointer", "Position of the pointer in the track"},
     };
     return p;
 }

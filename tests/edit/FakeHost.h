@@ -157,6 +157,14 @@ class FakeHost : public Host {
         auto it = buttonPressed.find(key);
         return it != buttonPressed.end() && it->second;
     }
+
+    // "Go to Space": the lane and number offered, and the answer to give.
+    std::vector<std::pair<int, int>> spaceAsked;
+    std::optional<std::pair<int, int>> spaceAnswer;
+    std::optional<std::pair<int, int>> AskSpace(int lane, int space) override {
+        spaceAsked.emplace_back(lane, space);
+        return spaceAnswer;
+    }
 };
 
 } // namespace td::test
