@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <cstdlib>
 #include <unistd.h>
 
 #include "FuzzHost.h"
@@ -58,6 +59,9 @@ std::string DefaultRunRoot() {
 EditorRunner::EditorRunner(const std::string& root, std::string demoPath)
     : folder_(root + "/td-editor-fuzz-" + std::to_string(::getpid())),
       demoPath_(std::move(demoPath)) {
+    // Saves stamp a fixed instant: the same input writes the same files, and
+    // no save reads the locale's date format from disk.
+    ::setenv("SOURCE_DATE_EPOCH", "1700000000", 0);
     std::error_code ec;
     fs::create_directories(folder_, ec);
     // A small generated track: a short oval with a pit lane, links, a grid,
