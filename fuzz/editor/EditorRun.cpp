@@ -152,6 +152,8 @@ RunResult EditorRunner::Run(const std::uint8_t* data, std::size_t size,
         const Command cmd = picker_.Next(in, editor, host.popup);
         say(Describe(cmd));
         editor.Dispatch(cmd);
+        if (watch)
+            watch(editor, cmd);
         result.failure = oracles.After(editor, cmd);
         if (!result.failure.empty()) {
             result.failedAt = result.commands++;

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,10 @@ class EditorRunner {
     // At most this many commands a sequence: short sequences find as much
     // and keep the history far from its step limit.
     static constexpr int MaxCommands = 300;
+
+    // Called after each command and before its oracles (for debugging a
+    // replay); empty by default.
+    std::function<void(const Editor&, const Command&)> watch;
 
   private:
     std::string folder_;
