@@ -57,14 +57,18 @@ std::string Oracles::BadLink(const Track& track, const Selection& sel) {
     return {};
 }
 
-void Oracles::Begin(const Editor& ed) {
-    forms_.clear();
+void Oracles::Remember(const Editor& ed) {
     hadTrack_ = ed.HasTrack;
     lastId_ = ed.history.StateId();
     lastSteps_ = ed.history.StepCount();
     lastUndo_ = ed.history.UndoCount();
     lastLane_ = ed.sel.CurLane;
     lastSpace_ = ed.sel.CurSpace;
+}
+
+void Oracles::Begin(const Editor& ed) {
+    forms_.clear();
+    Remember(ed);
     checkLinks_ = !ed.HasTrack || BadLink(ed.track, ed.sel).empty();
     if (ed.HasTrack)
         forms_[lastId_] = Form(ed.track);
@@ -122,12 +126,7 @@ std::string Oracles::After(const Editor& ed, const Command& cmd) {
             (selMoved || before != ed.history.StateId() || MayKeepId(cmd)))
             failure = BadLink(ed.track, ed.sel);
     }
-    hadTrack_ = ed.HasTrack;
-    lastId_ = ed.history.StateId();
-    lastSteps_ = ed.history.StepCount();
-    lastUndo_ = ed.history.UndoCount();
-    lastLane_ = ed.sel.CurLane;
-    lastSpace_ = ed.sel.CurSpace;
+    Remember(ed);
     return failure;
 }
 

@@ -24,8 +24,8 @@ namespace td::fuzz {
 
 class Oracles {
   public:
-    // The editor just started; `cleanLinks` when its start had no link to
-    // a missing space.
+    // The editor just started; links are checked only when the start had
+    // no link to a missing space.
     void Begin(const Editor& editor);
     // After each command; the failure in words, empty when all held.
     std::string After(const Editor& editor, const Command& cmd);
@@ -41,6 +41,8 @@ class Oracles {
 
   private:
     std::string CheckState(const Editor& editor, const Command& cmd);
+    // What the next command is compared with.
+    void Remember(const Editor& editor);
 
     bool checkLinks_ = true;
     bool hadTrack_ = false;
