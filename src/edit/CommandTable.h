@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "edit/Command.h"
 
@@ -25,6 +26,10 @@ class CommandTable {
     // The handler of a key or name; nullptr when there is none.
     const Handler* FindButton(const std::string& key) const;
     const Handler* FindMenu(const std::string& name) const;
+
+    // Every registered key and name, in sorted order.
+    std::vector<std::string> ButtonKeys() const;
+    std::vector<std::string> MenuNames() const;
 
   private:
     std::map<std::string, Handler> buttons_;

@@ -278,6 +278,8 @@ class Editor {
     // ---- mirrors of widget state the editor's own decisions depend on
     void EnableButton(const std::string& key, bool enabled);
     bool ButtonEnabled(const std::string& key) const;
+    // True from a mouse press until its last button comes up.
+    bool GestureOpen() const { return gestureOpen_; }
 
     Host& host;
     Surface& surface;

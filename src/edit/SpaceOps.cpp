@@ -497,3 +497,25 @@ bool ToggleAdjacentLink(Track& track, SpaceRef primary, int lane, int index) {
 }
 
 } // namespace td
+
+namespace td {
+
+bool ClearLinksTo(Track& track, SpaceRef ref) {
+    bool cleared = false;
+    for (Lane& lane : track.Lanes)
+        for (Space& space : lane.Spaces) {
+            for (SpaceRef& link : space.Nxt)
+                if (link == ref) {
+                    link = NoSpace;
+                    cleared = true;
+                }
+            for (SpaceRef& link : space.Adj)
+                if (link == ref) {
+                    link = NoSpace;
+                    cleared = true;
+                }
+        }
+    return cleared;
+}
+
+} // namespace td

@@ -116,3 +116,11 @@ std::string LinkRefusal(const Track& track, SpaceRef primary, int lane, int inde
 bool ToggleAdjacentLink(Track& track, SpaceRef primary, int lane, int index);
 
 } // namespace td
+
+namespace td {
+
+// Sets every Nxt and Adj link naming `ref` to -1 (used for the pending space
+// when the selection leaves it unstored); true when one was set.
+bool ClearLinksTo(Track& track, SpaceRef ref);
+
+} // namespace td
