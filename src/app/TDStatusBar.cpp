@@ -24,7 +24,7 @@ QString TypicalText(const std::string& key) {
         {"CurrLane", "Lane 2, Pit"}, {"CurrSpace", "Space 99"},  {"SpaceX", "X:-1234.00"},
         {"SpaceY", "Y:-1234.00"},    {"CurrRot", "Ang:359\xb0"}, {"CurrScl", "Length:0.947"},
         {"Segment", "Segment:12"},   {"Corner", "Corner: N/A"},
-        {"Moves", "Moves: 6, 12 spaces"}, {"Pointer", "Pointer -12345, -1234"}};
+        {"Moves", "Moves: 6, 12 spaces"}, {"Pointer", "Pointer -1234"}};
     const auto it = texts.find(key);
     return QString::fromLatin1(it == texts.end() ? "Panel" : it->second);
 }
@@ -50,7 +50,7 @@ void TD::BuildStatusBar() {
             label->SetWidestHint(
                 label->fontMetrics().horizontalAdvance(QStringLiteral("Lane 2, Mid-Right lane")));
         bar->addPermanentWidget(label, 0);
-        if (def.key == "Moves")
+        if (def.key == "Moves" || def.key == "Pointer")
             label->setVisible(false);
         panels_[def.key] = label;
     }
@@ -66,9 +66,13 @@ void TD::SetPanelText(const std::string& key, const std::string& text) {
     if (!label)
         return;
     label->setText(FromHostText(text));
-    // The moves panel takes room only while Show Moves is on.
+    // The moves panel takes room only while Show Moves is on, the pointer's
+    // position once the pointer has been over the track (a narrow window has
+    // no room to spare for an empty panel).
     if (key == "Moves")
         label->setVisible(!text.empty());
+    else if (key == "Pointer")
+        label->setVisible(!text.empty() && text != "Pointer");
 }
 
 } // namespace td
