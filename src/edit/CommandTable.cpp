@@ -29,6 +29,7 @@ void BuildCommandTable(CommandTable& table) {
     RegisterToolCommands(table);
     RegisterHistoryCommands(table);
     RegisterMovesCommands(table);
+    RegisterImportCommands(table);
 }
 
 } // namespace td

@@ -39,6 +39,7 @@ void RegisterPolyCommands(CommandTable& table);
 void RegisterToolCommands(CommandTable& table);
 void RegisterHistoryCommands(CommandTable& table);
 void RegisterMovesCommands(CommandTable& table);
+void RegisterImportCommands(CommandTable& table);
 
 // Fills a table with every registered command.
 void BuildCommandTable(CommandTable& table);
