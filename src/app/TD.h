@@ -117,6 +117,7 @@ class TD : public QMainWindow, public Host {
     void PopupMenu(const std::string& name) override;
     std::optional<std::string> CircuitFileDialog(const std::string& startPath) override;
     bool CircuitImportDialog(CircuitImportChoice& choice) override;
+    void ShowStatusMessage(const std::string& text) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -20,6 +20,23 @@ const CommandTable::Handler* CommandTable::FindMenu(const std::string& name) con
     return it == menus_.end() ? nullptr : &it->second;
 }
 
+namespace {
+std::vector<std::string> KeysOf(const std::map<std::string, CommandTable::Handler>& entries) {
+    std::vector<std::string> keys;
+    for (const auto& entry : entries)
+        keys.push_back(entry.first);
+    return keys;
+}
+} // namespace
+
+std::vector<std::string> CommandTable::ButtonKeys() const {
+    return KeysOf(buttons_);
+}
+
+std::vector<std::string> CommandTable::MenuNames() const {
+    return KeysOf(menus_);
+}
+
 // One line per feature file that brings commands of its own.
 void BuildCommandTable(CommandTable& table) {
     RegisterFileCommands(table);
@@ -30,6 +47,9 @@ void BuildCommandTable(CommandTable& table) {
     RegisterHistoryCommands(table);
     RegisterMovesCommands(table);
     RegisterImportCommands(table);
+    RegisterFitCommands(table);
+    RegisterLaneBesideCommands(table);
+    RegisterGoToSpaceCommands(table);
 }
 
 } // namespace td

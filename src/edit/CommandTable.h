@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "edit/Command.h"
 
@@ -26,6 +27,10 @@ class CommandTable {
     const Handler* FindButton(const std::string& key) const;
     const Handler* FindMenu(const std::string& name) const;
 
+    // Every registered key and name, in sorted order.
+    std::vector<std::string> ButtonKeys() const;
+    std::vector<std::string> MenuNames() const;
+
   private:
     std::map<std::string, Handler> buttons_;
     std::map<std::string, Handler> menus_;
@@ -40,6 +45,9 @@ void RegisterToolCommands(CommandTable& table);
 void RegisterHistoryCommands(CommandTable& table);
 void RegisterMovesCommands(CommandTable& table);
 void RegisterImportCommands(CommandTable& table);
+void RegisterFitCommands(CommandTable& table);
+void RegisterLaneBesideCommands(CommandTable& table);
+void RegisterGoToSpaceCommands(CommandTable& table);
 
 // Fills a table with every registered command.
 void BuildCommandTable(CommandTable& table);

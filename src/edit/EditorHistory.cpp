@@ -4,6 +4,7 @@
 
 #include "edit/CommandTable.h"
 #include "edit/Editor.h"
+#include "edit/SpaceOps.h"
 #include "edit/StepNames.h"
 
 namespace td {
@@ -59,8 +60,11 @@ void Editor::Dispatch(const Command& cmd) {
     if (outer && gestureOpen_ && InterruptsGesture(cmd))
         return;
     ShownSpace shown;
+    SpaceRef pending = NoSpace;
     if (outer) {
         shown = ShownSpaceNow();
+        if (HasTrack && IsPendingSpace(track, sel) && sel.CurSpace < MaxLaneSpaces)
+            pending = MakeRef(sel.CurLane, sel.CurSpace);
         BeginStep(cmd);
     } else {
         NameNestedStep(cmd);
@@ -75,6 +79,14 @@ void Editor::Dispatch(const Command& cmd) {
         DispatchCommand(cmd);
     }
     if (outer) {
+        // A link may name the pending space, which exists only while it is
+        // current: when a command leaves it unstored, the links go with it.
+        // (Undo, redo and the file commands bring states of their own.)
+        const bool stillPending = IsPendingSpace(track, sel) &&
+                                  MakeRef(sel.CurLane, sel.CurSpace) == pending;
+        if (pending != NoSpace && !stillPending && !track.Find(pending) &&
+            !IsHistoryCommand(cmd) && !IsFileCommand(cmd) && ClearLinksTo(track, pending))
+            RefreshView();
         RefreshShownSpace(shown, cmd);
         // Whatever moved the current space, the status bar follows it.
         SyncPanels();

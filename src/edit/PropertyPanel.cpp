@@ -53,7 +53,9 @@ float LeadingNumber(std::string text, char decimalSeparator) {
         number.erase(0, 1);
     float value = 0.0f;
     auto res = std::from_chars(number.data(), number.data() + number.size(), value);
-    return res.ec == std::errc() ? value : 0.0f;
+    // "-0" is 0: the file writes both alike, and a negative zero would make
+    // an undo step that changes nothing one can see.
+    return res.ec == std::errc() && value != 0.0f ? value : 0.0f;
 }
 
 } // namespace

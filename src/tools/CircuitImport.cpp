@@ -7,6 +7,7 @@
 #include "model/Selection.h"
 #include "model/TrackFile.h"
 #include "tools/AutoTag.h"
+#include "tools/AutoTagCorners.h"
 #include "tools/CenterTrack.h"
 #include "tools/CircuitLanes.h"
 #include "tools/CircuitPit.h"
@@ -53,11 +54,6 @@ struct Layout {
     }
 };
 
-// Arrows at the corner entries: none yet, the light arrows stand for them.
-int NoEntryArrow(const CircuitBend&, int, int) {
-    return 0;
-}
-
 Layout LayOut(const Path& lap, double factor, int lanes) {
     Layout l;
     l.factor = factor;
@@ -69,7 +65,7 @@ Layout LayOut(const Path& lap, double factor, int lanes) {
     rules.minGap = 3 * SpaceUnits;
     rules.minLength = 1.5 * SpaceUnits + 2 * std::fabs(CircuitLaneOffset(0, lanes));
     l.bends = FindBends(l.centre, rules);
-    l.lanes = LayCircuitLanes(l.centre, l.bends, lanes, NoEntryArrow);
+    l.lanes = LayCircuitLanes(l.centre, l.bends, lanes);
     return l;
 }
 
@@ -161,6 +157,7 @@ Track Build(const Layout& l, int lanes, PointF& shift) {
     AssignSegments(t);
     CreatePitPaint(t, firstBox);
     AutoTagSpaces(t);
+    AutoTagCorners(t, CornerArrows::Honour);
     LinkPitLane(t);
     AddCorners(t, l, lanes);
     MeasureCorners(t);

@@ -8,6 +8,7 @@
 #include "model/SpaceGeometry.h"
 #include "model/TrackFile.h"
 #include "tools/AutoTag.h"
+#include "tools/AutoTagCorners.h"
 #include "tools/CenterTrack.h"
 #include "tools/GeneratorScenery.h"
 #include "tools/LaneTools.h"
@@ -109,16 +110,20 @@ Lane BuildLane(const LayoutPath& path, int lane, int lanes, std::vector<int>& pi
             pieceOf.push_back(j);
         }
     }
-    // Arrows on the corners: a double arrow pointing the way of the turn where
-    // a corner begins, light arrows after it.
+    // Arrows on the corners: every space of a run of arcs carries the double
+    // arrow towards the side its cars may move to, the way the run turns in
+    // (27 allows Next links into the lane of higher index, 28 lower); the
+    // outermost lanes point back into the track.
+    int entryTurn = 0;
     for (size_t k = 0; k < out.Spaces.size(); ++k) {
         const TrackPiece& p = path.Piece(pieceOf[k]);
         if (!p.IsArc())
             continue;
-        const bool entry = k == 0 || !path.Piece(pieceOf[k - 1]).IsArc();
-        out.Spaces[k].Symbol = static_cast<std::int16_t>(!entry       ? Sym::ArrowLight
-                                                         : p.Turn > 0 ? Sym::ArrowDoubleRight
-                                                                      : Sym::ArrowDoubleLeft);
+        if (k == 0 || !path.Piece(pieceOf[k - 1]).IsArc())
+            entryTurn = p.Turn > 0 ? 1 : -1;
+        const bool towardLower = entryTurn > 0 ? lane > 0 : lane == lanes - 1;
+        out.Spaces[k].Symbol =
+            static_cast<std::int16_t>(towardLower ? Sym::ArrowDoubleRight : Sym::ArrowDoubleLeft);
     }
     // The finish line lies at the start of the lap.
     if (lane % 2 == 0) {
@@ -186,30 +191,6 @@ int BuildPit(Track& t, const LayoutPath& path, int lanes, int pitLength) {
     t.Lanes.push_back(std::move(garages));
     t.Lanes.push_back(std::move(pit));
     return firstBox;
-}
-
-// The links an author sets by hand in the corners: forward into the first
-// space of the neighbouring lane ahead, beside to the one before it.
-void LinkCorners(Track& t, int lanes) {
-    for (int l = 0; l < lanes; ++l) {
-        for (Space& s : t.Lanes[static_cast<size_t>(l)].Spaces) {
-            if (s.Segment % 2 != 1)
-                continue;
-            for (int side = 0; side < 2; ++side) {
-                const int other = side == 0 ? l + 1 : l - 1;
-                if (other < 0 || other >= lanes)
-                    continue;
-                const auto& spaces = t.Lanes[static_cast<size_t>(other)].Spaces;
-                auto it =
-                    std::upper_bound(spaces.begin(), spaces.end(), s.LanePos,
-                                     [](float pos, const Space& n) { return pos < n.LanePos; });
-                const int n = static_cast<int>(spaces.size());
-                const int ahead = static_cast<int>(it - spaces.begin()) % n;
-                s.Nxt[static_cast<size_t>(side)] = MakeRef(other, ahead);
-                s.Adj[static_cast<size_t>(side)] = MakeRef(other, (ahead + n - 1) % n);
-            }
-        }
-    }
 }
 
 // One corner record per run of arcs, in driving order, with its flag outside
@@ -365,7 +346,7 @@ Track GenerateTrack(const GeneratorOptions& opt) {
     CreatePitPaint(t, firstBox);
     AutoTagSpaces(t);
     if (opt.LinkCorners)
-        LinkCorners(t, lanes);
+        AutoTagCorners(t, CornerArrows::Honour);
     LinkPitLane(t);
     BuildGrid(t, lanes);
     AddCorners(t, path, lanes);

@@ -1,6 +1,7 @@
 #include "EditorFixture.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace td::test {
 namespace {
@@ -36,6 +37,23 @@ TEST_F(PropertyPanelTest, PositionBox_TakesTheLeadingNumberOfEachKeystroke) {
     EXPECT_FLOAT_EQ(pos, 0.0f);
     Type("3e1z");
     EXPECT_FLOAT_EQ(pos, 30.0f);
+}
+
+TEST_F(PropertyPanelTest, PositionBox_NegativeZeroIsZeroAndRecordsNoStepOverZero) {
+    StartWithNewTrack();
+    Select(3, 4);
+    float& pos = editor.track.Lanes[3].Spaces[4].LanePos;
+    Type("-0");
+    EXPECT_FALSE(std::signbit(pos));
+    Type("0");
+    Button("CenterView"); // ends the run of keystrokes
+    const size_t steps = editor.history.StepCount();
+    for (const char* zero : {"-0", "-0.0", "-0e5", "0"}) {
+        Type(zero);
+        Button("CenterView");
+    }
+    EXPECT_FALSE(std::signbit(pos));
+    EXPECT_EQ(editor.history.StepCount(), steps);
 }
 
 TEST_F(PropertyPanelTest, PositionBox_ReadsAndShowsTheLocaleDecimalSeparator) {
