@@ -74,16 +74,22 @@ Layout LayOut(const Path& lap, double factor, int lanes) {
 Layout Fit(const Path& lap, int lanes, int length) {
     double factor = length * SpaceUnits / lap.Length();
     Layout best;
-    for (int tries = 0; tries < 40; ++tries) {
+    double below = 0, above = 0; // factors known to give too few and too many spaces
+    for (int tries = 0; tries < 16; ++tries) {
         Layout l = LayOut(lap, factor, lanes);
         const int longest = l.Longest();
         if (longest <= length && (best.lanes.lanes.empty() || longest > best.Longest()))
             best = l;
         if (longest == length)
             break;
-        // In proportion at first, then in small steps down to the length.
-        factor *= tries < 4 ? static_cast<double>(length) / longest
-                            : (longest > length ? 0.997 : 1.002);
+        (longest < length ? below : above) = factor;
+        // In proportion at first, then halving the interval left.
+        if (tries < 3 || below == 0 || above == 0)
+            factor *= static_cast<double>(length) / longest;
+        else
+            factor = (below + above) / 2;
+        if (below > 0 && above > 0 && above - below < 1e-4 * above)
+            break;
     }
     return best.lanes.lanes.empty() ? LayOut(lap, factor * 0.9, lanes) : best;
 }
