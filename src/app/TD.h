@@ -115,6 +115,8 @@ class TD : public QMainWindow, public Host {
     long long SessionId() override;
     bool SessionRunning(long long owner) override;
     void PopupMenu(const std::string& name) override;
+    std::optional<std::string> CircuitFileDialog(const std::string& startPath) override;
+    bool CircuitImportDialog(CircuitImportChoice& choice) override;
     void ShowStatusMessage(const std::string& text) override;
 
   protected:

@@ -46,6 +46,7 @@ void BuildCommandTable(CommandTable& table) {
     RegisterToolCommands(table);
     RegisterHistoryCommands(table);
     RegisterMovesCommands(table);
+    RegisterImportCommands(table);
     RegisterFitCommands(table);
     RegisterLaneBesideCommands(table);
     RegisterGoToSpaceCommands(table);

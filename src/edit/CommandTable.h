@@ -44,6 +44,7 @@ void RegisterPolyCommands(CommandTable& table);
 void RegisterToolCommands(CommandTable& table);
 void RegisterHistoryCommands(CommandTable& table);
 void RegisterMovesCommands(CommandTable& table);
+void RegisterImportCommands(CommandTable& table);
 void RegisterFitCommands(CommandTable& table);
 void RegisterLaneBesideCommands(CommandTable& table);
 void RegisterGoToSpaceCommands(CommandTable& table);

@@ -19,6 +19,7 @@ bool IsFileCommand(const Command& cmd) {
                cmd.key == "SaveTrack";
     if (cmd.kind == CommandKind::Menu)
         return cmd.key == "MnuNew3" || cmd.key == "MnuNew4" || cmd.key == "MnuOpen" ||
+               cmd.key == "MnuImportCircuit" ||
                cmd.key == "MnuSave" || cmd.key == "MnuSaveAs" || cmd.key == "MnuExit" ||
                cmd.key.rfind("MnuRecentTrack(", 0) == 0;
     return false;

@@ -28,6 +28,13 @@ struct RecoveryNote {
     long long owner = 0; // the session (SessionId) that writes it
 };
 
+// What the author picks for an imported circuit.
+struct CircuitImportChoice {
+    int Lanes = 3;
+    int Length = 0; // spaces of the longest racing lane
+    bool Reverse = false;
+};
+
 class Host {
   public:
     virtual ~Host() = default;
@@ -118,6 +125,18 @@ class Host {
     // Pops up a context menu ("MnuCorner", "MnuPoly", "MnuVertex") at the
     // pointer; the chosen item comes back as a command through the editor.
     virtual void PopupMenu(const std::string& name) = 0;
+
+    // Import Circuit: the map file to read, starting at `startPath` (empty
+    // optional when cancelled), then the lane count, length and direction,
+    // preset in `choice` (false when cancelled).
+    virtual std::optional<std::string> CircuitFileDialog(const std::string& startPath) {
+        (void)startPath;
+        return std::nullopt;
+    }
+    virtual bool CircuitImportDialog(CircuitImportChoice& choice) {
+        (void)choice;
+        return true;
+    }
 
     // A passing note in the status bar (why a command did nothing).
     virtual void ShowStatusMessage(const std::string& text) { (void)text; }

@@ -202,6 +202,7 @@ MenuDef BuildFileMenu() {
         Item("MnuNew3", "New &3-Lane Track"),
         Item("MnuNew4", "New &4-Lane Track"),
         Item("MnuOpen", "&Open", "Ctrl+O"),
+        Item("MnuImportCircuit", "&Import Circuit..."),
         Disabled(Item("MnuSave", "&Save", "Ctrl+S")),
         Disabled(Item("MnuSaveAs", "Save &As...", "Ctrl+A")),
         Sep(),

@@ -7,6 +7,7 @@
 #include "model/Selection.h"
 #include "model/TrackFile.h"
 #include "tools/AutoTag.h"
+#include "tools/AutoTagCorners.h"
 #include "tools/CenterTrack.h"
 #include "tools/CircuitLanes.h"
 #include "tools/CircuitPit.h"
@@ -53,11 +54,6 @@ struct Layout {
     }
 };
 
-// Arrows at the corner entries: none yet, the light arrows stand for them.
-int NoEntryArrow(const CircuitBend&, int, int) {
-    return 0;
-}
-
 Layout LayOut(const Path& lap, double factor, int lanes) {
     Layout l;
     l.factor = factor;
@@ -69,7 +65,7 @@ Layout LayOut(const Path& lap, double factor, int lanes) {
     rules.minGap = 3 * SpaceUnits;
     rules.minLength = 1.5 * SpaceUnits + 2 * std::fabs(CircuitLaneOffset(0, lanes));
     l.bends = FindBends(l.centre, rules);
-    l.lanes = LayCircuitLanes(l.centre, l.bends, lanes, NoEntryArrow);
+    l.lanes = LayCircuitLanes(l.centre, l.bends, lanes);
     return l;
 }
 
@@ -78,16 +74,22 @@ Layout LayOut(const Path& lap, double factor, int lanes) {
 Layout Fit(const Path& lap, int lanes, int length) {
     double factor = length * SpaceUnits / lap.Length();
     Layout best;
-    for (int tries = 0; tries < 40; ++tries) {
+    double below = 0, above = 0; // factors known to give too few and too many spaces
+    for (int tries = 0; tries < 16; ++tries) {
         Layout l = LayOut(lap, factor, lanes);
         const int longest = l.Longest();
         if (longest <= length && (best.lanes.lanes.empty() || longest > best.Longest()))
             best = l;
         if (longest == length)
             break;
-        // In proportion at first, then in small steps down to the length.
-        factor *= tries < 4 ? static_cast<double>(length) / longest
-                            : (longest > length ? 0.997 : 1.002);
+        (longest < length ? below : above) = factor;
+        // In proportion at first, then halving the interval left.
+        if (tries < 3 || below == 0 || above == 0)
+            factor *= static_cast<double>(length) / longest;
+        else
+            factor = (below + above) / 2;
+        if (below > 0 && above > 0 && above - below < 1e-4 * above)
+            break;
     }
     return best.lanes.lanes.empty() ? LayOut(lap, factor * 0.9, lanes) : best;
 }
@@ -161,6 +163,7 @@ Track Build(const Layout& l, int lanes, PointF& shift) {
     AssignSegments(t);
     CreatePitPaint(t, firstBox);
     AutoTagSpaces(t);
+    AutoTagCorners(t, CornerArrows::Honour);
     LinkPitLane(t);
     AddCorners(t, l, lanes);
     MeasureCorners(t);

@@ -53,7 +53,7 @@ bool WidenShortBends(const std::vector<Path>& paths, std::vector<CircuitBend>& b
 }
 
 Lane LayLane(const Path& path, double lap, const std::vector<CircuitBend>& bends, int lane,
-             int lanes, int (*entryArrow)(const CircuitBend&, int, int)) {
+             int lanes) {
     static const char* names3[] = {"Left", "Middle", "Right"};
     static const char* names4[] = {"Left", "Mid-Left", "Mid-Right", "Right"};
     Lane out{lanes == 4 ? names4[lane] : names3[lane], {}};
@@ -99,9 +99,9 @@ Lane LayLane(const Path& path, double lap, const std::vector<CircuitBend>& bends
         const size_t j = pieceOf[k];
         if (j % 2 == 0)
             continue;
-        const bool entry = k == 0 || pieceOf[k - 1] != j;
-        const int arrow = entry && entryArrow ? entryArrow(bends[j / 2], lane, lanes) : 0;
-        out.Spaces[k].Symbol = static_cast<std::int16_t>(arrow ? arrow : Sym::ArrowLight);
+        const bool towardLower = bends[j / 2].entry > 0 ? lane > 0 : lane == lanes - 1;
+        out.Spaces[k].Symbol =
+            static_cast<std::int16_t>(towardLower ? Sym::ArrowDoubleRight : Sym::ArrowDoubleLeft);
     }
     if (lane % 2 == 0) {
         out.Spaces.front().Symbol = Sym::FinishCenter;
@@ -179,8 +179,7 @@ Path UnrolledLap(const Path& centre) {
     return Path(std::move(pts), false);
 }
 
-CircuitLaneSet LayCircuitLanes(const Path& centre, std::vector<CircuitBend>& bends, int lanes,
-                               int (*entryArrow)(const CircuitBend&, int, int)) {
+CircuitLaneSet LayCircuitLanes(const Path& centre, std::vector<CircuitBend>& bends, int lanes) {
     CircuitLaneSet set;
     const Path unrolled = UnrolledLap(centre);
     for (int l = 0; l < lanes; ++l)
@@ -189,7 +188,7 @@ CircuitLaneSet LayCircuitLanes(const Path& centre, std::vector<CircuitBend>& ben
     }
     for (int l = 0; l < lanes; ++l)
         set.lanes.push_back(
-            LayLane(set.paths[static_cast<size_t>(l)], centre.Length(), bends, l, lanes, entryArrow));
+            LayLane(set.paths[static_cast<size_t>(l)], centre.Length(), bends, l, lanes));
     return set;
 }
 

@@ -28,11 +28,11 @@ struct CircuitLaneSet {
     std::vector<Path> paths; // the path each lane's spaces follow, unrolled
 };
 
-// Lays the lanes; corner spaces carry light arrows and the first space of
-// every bend `entryArrow(bend, lane)` when that is not 0; the first spaces
-// carry the finish line. Bends too short for a space in some lane are
-// widened first.
-CircuitLaneSet LayCircuitLanes(const Path& centre, std::vector<CircuitBend>& bends, int lanes,
-                               int (*entryArrow)(const CircuitBend&, int lane, int lanes));
+// Lays the lanes; the first spaces carry the finish line, and every space of
+// a bend the double arrow towards the side its cars may move to, the way the
+// bend turns in (27 allows Next links into the lane of higher index, 28
+// lower), the outermost lanes pointing back into the track, as generate marks
+// its corners. Bends too short for a space in some lane are widened first.
+CircuitLaneSet LayCircuitLanes(const Path& centre, std::vector<CircuitBend>& bends, int lanes);
 
 } // namespace td

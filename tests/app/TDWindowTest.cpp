@@ -325,7 +325,7 @@ TEST_F(TDWindowTest, MenusCarryTheirCaptionsShortcutsAndHiddenEntries) {
     const QMenu* file = w->Menu("MnuFile");
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(Captions(file),
-              QStringList({"New &3-Lane Track", "New &4-Lane Track", "&Open", "&Save",
+              QStringList({"New &3-Lane Track", "New &4-Lane Track", "&Open", "&Import Circuit...", "&Save",
                            "Save &As...", "-", "&Track Info", "-", "Recent Track", "Recent Track",
                            "Recent Track", "Recent Track", "Recent Track", "-", "E&xit"}));
     EXPECT_EQ(w->MenuAction("MnuOpen")->shortcut(), QKeySequence("Ctrl+O"));

@@ -158,6 +158,31 @@ class FakeHost : public Host {
         return it != buttonPressed.end() && it->second;
     }
 
+    // Import Circuit: the map files chosen (none: cancelled) and the choices
+    // made in the options dialog (none: cancelled; unscripted: the preset
+    // kept); each preset the dialog was shown is recorded.
+    std::deque<std::optional<std::string>> circuitFiles;
+    std::deque<std::optional<CircuitImportChoice>> circuitChoices;
+    std::vector<CircuitImportChoice> circuitPresets;
+    std::optional<std::string> CircuitFileDialog(const std::string& startPath) override {
+        log.push_back("CircuitFileDialog " + startPath);
+        if (circuitFiles.empty())
+            return std::nullopt;
+        auto f = circuitFiles.front();
+        circuitFiles.pop_front();
+        return f;
+    }
+    bool CircuitImportDialog(CircuitImportChoice& choice) override {
+        circuitPresets.push_back(choice);
+        log.push_back("CircuitImportDialog");
+        if (circuitChoices.empty())
+            return true;
+        auto c = circuitChoices.front();
+        circuitChoices.pop_front();
+        if (c)
+            choice = *c;
+        return c.has_value();
+    }
     // "Go to Space": the lane and number offered, and the answer to give.
     std::vector<std::pair<int, int>> spaceAsked;
     std::optional<std::pair<int, int>> spaceAnswer;
