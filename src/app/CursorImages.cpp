@@ -1,21 +1,32 @@
 #include "CursorImages.h"
 
-#include <QImage>
+#include <QFile>
+#include <QHash>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
+#include <QPoint>
 
-#include "ToolbarIcons.h"
+#include "SvgIcon.h"
 
 namespace td {
 
 namespace {
 
 constexpr int CursorSize = 32;
-const QColor Ink(38, 43, 51);
 
-// A white rim around everything painted, so that the pointer stays visible
-// on dark scenery as well as on the light background.
+// Where each pointer acts, in the 32-pixel picture (the files say the same
+// in their titles).
+const QHash<QString, QPoint>& HotSpots() {
+    static const QHash<QString, QPoint> spots = {
+        {"ZoomView", {12, 12}},      {"TranslateView", {15, 14}}, {"TranslateSpace", {1, 1}},
+        {"RotateSpace", {1, 1}},     {"TranslateTrack", {1, 1}},  {"RotateTrack", {1, 1}},
+        {"EditCorner", {1, 1}},      {"EditPolyVertex", {16, 16}},
+    };
+    return spots;
+}
+
+// A white rim around the picture, so that the pointer stays visible on dark
+// scenery as well as on the light background.
 QImage WithHalo(const QImage& art) {
     QImage silhouette = art;
     {
@@ -34,91 +45,18 @@ QImage WithHalo(const QImage& art) {
     return out;
 }
 
-QImage Blank() {
-    QImage image(CursorSize, CursorSize, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
-
-// The usual slanted arrow with its tip at (1, 1).
-void PointerArrow(QPainter& p) {
-    QPainterPath arrow;
-    arrow.moveTo(1, 1);
-    arrow.lineTo(1, 15);
-    arrow.lineTo(4.6, 11.6);
-    arrow.lineTo(7.2, 17.2);
-    arrow.lineTo(9.4, 16.2);
-    arrow.lineTo(6.8, 10.8);
-    arrow.lineTo(11.6, 10.8);
-    arrow.closeSubpath();
-    p.setPen(QPen(Qt::white, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Ink);
-    p.drawPath(arrow);
-}
-
-// Arrow pointer with the mode's toolbar symbol beside it; the hot spot is the tip.
-QCursor ArrowWithSymbol(const QString& key) {
-    QImage art = Blank();
-    {
-        QPainter p(&art);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.translate(12, 12);
-        p.scale(19.0 / 24, 19.0 / 24);
-        PaintToolbarSymbol(p, key);
-    }
-    QImage image = WithHalo(art);
-    {
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        PointerArrow(p);
-    }
-    return QCursor(QPixmap::fromImage(image), 1, 1);
-}
-
-// The toolbar symbol alone, large, with the hot spot where it acts.
-QCursor Symbol(const QString& key, qreal scale, QPointF hotSpot) {
-    QImage art = Blank();
-    {
-        QPainter p(&art);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(scale, scale);
-        PaintToolbarSymbol(p, key);
-    }
-    const QPointF hot = hotSpot * scale;
-    return QCursor(QPixmap::fromImage(WithHalo(art)), qRound(hot.x()), qRound(hot.y()));
-}
-
-// Cross hairs with a small vertex square at the hot spot in the middle.
-QCursor VertexCross() {
-    QImage art = Blank();
-    {
-        QPainter p(&art);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(Ink, 1.6));
-        p.drawLine(QPointF(16, 3), QPointF(16, 11));
-        p.drawLine(QPointF(16, 21), QPointF(16, 29));
-        p.drawLine(QPointF(3, 16), QPointF(11, 16));
-        p.drawLine(QPointF(21, 16), QPointF(29, 16));
-        p.setPen(QPen(Ink, 1.2));
-        p.setBrush(QColor(214, 69, 65));
-        p.drawRect(QRectF(13, 13, 6, 6));
-    }
-    return QCursor(QPixmap::fromImage(WithHalo(art)), 16, 16);
-}
-
 } // namespace
 
 QCursor CursorImage(const QString& key) {
-    if (key == QLatin1String("ZoomView"))
-        return Symbol(key, 30.0 / 24, QPointF(10, 10)); // the middle of the lens
-    if (key == QLatin1String("TranslateView"))
-        return Symbol(key, 28.0 / 24, QPointF(12.5, 12));
-    if (key == QLatin1String("EditPolyVertex"))
-        return VertexCross();
-    if (key == QLatin1String("TranslateSpace") || key == QLatin1String("RotateSpace") ||
-        key == QLatin1String("TranslateTrack") || key == QLatin1String("RotateTrack") ||
-        key == QLatin1String("EditCorner"))
-        return ArrowWithSymbol(key);
+    const auto spot = HotSpots().find(key);
+    if (spot != HotSpots().end()) {
+        QFile file(IconResource(QStringLiteral("cursors/") + key));
+        if (file.open(QIODevice::ReadOnly)) {
+            const QImage art = RenderSvg(file.readAll(), CursorSize);
+            if (!art.isNull())
+                return QCursor(QPixmap::fromImage(WithHalo(art)), spot->x(), spot->y());
+        }
+    }
     if (key == QLatin1String("SizeAll"))
         return QCursor(Qt::SizeAllCursor);
     if (key == QLatin1String("SizeNS"))

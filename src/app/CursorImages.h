@@ -1,5 +1,5 @@
 #pragma once
-// Pointer images of the drawing area, painted in code in the toolbar's style.
+// Pointer images of the drawing area: SVG files under icons/cursors/.
 
 #include <QCursor>
 #include <QString>
@@ -13,7 +13,7 @@ namespace td {
 // "SizeAll", "SizeNS" and "SizeWE". Any other key gives the arrow.
 QCursor CursorImage(const QString& key);
 
-// The keys that have a painted pointer.
+// The keys that have a pointer image of their own.
 const QStringList& CursorImageKeys();
 
 } // namespace td

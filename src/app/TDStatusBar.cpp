@@ -24,7 +24,7 @@ QString TypicalText(const std::string& key) {
         {"CurrLane", "Lane 2, Pit"}, {"CurrSpace", "Space 99"},  {"SpaceX", "X:-1234.00"},
         {"SpaceY", "Y:-1234.00"},    {"CurrRot", "Ang:359\xb0"}, {"CurrScl", "Length:0.947"},
         {"Segment", "Segment:12"},   {"Corner", "Corner: N/A"},
-        {"Moves", "Moves: 6, 12 spaces"}};
+        {"Moves", "Moves: 6, 12 spaces"}, {"Pointer", "Pointer -12345, -1234"}};
     const auto it = texts.find(key);
     return QString::fromLatin1(it == texts.end() ? "Panel" : it->second);
 }
@@ -81,6 +81,11 @@ char TD::DecimalSeparator() {
     if (point.size() == 1 && point.at(0).unicode() < 0x100)
         return static_cast<char>(point.at(0).unicode());
     return '.';
+}
+
+// Eight seconds: long enough to read, gone before it misleads.
+void TD::ShowStatusMessage(const std::string& text) {
+    statusBar()->showMessage(QString::fromStdString(text), 8000);
 }
 
 } // namespace td

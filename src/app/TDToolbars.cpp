@@ -7,6 +7,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "OptionsDropDown.h"
 #include "TD.h"
 #include "ToolbarIcons.h"
 
@@ -29,6 +30,7 @@ void TD::BuildToolbars() {
         if (QAction* a = ButtonAction(def.key))
             a->setVisible(false);
     UpdatePolyToolbarVisibility();
+    AttachOptionsDropDown(*this);
 }
 
 QToolBar* TD::BuildToolbar(const std::vector<ButtonDef>& defs, const QString& name) {

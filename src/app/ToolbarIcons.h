@@ -1,12 +1,9 @@
 #pragma once
-// Toolbar images, painted in code so that they stay sharp at any size and
-// share one look: dark outlines, light space bodies and a few accent colours.
+// Toolbar images: one SVG file per image key under icons/.
 
 #include <QIcon>
 #include <QString>
 #include <QStringList>
-
-class QPainter;
 
 namespace td {
 
@@ -18,16 +15,12 @@ namespace td {
 // An unknown key gives a null icon.
 QIcon ToolbarIcon(const QString& key);
 
-// Every image key painted for the main toolbar and the polygon toolbar.
+// Every image key drawn for the main toolbar and the polygon toolbar.
 const QStringList& ToolbarImageKeys();
 const QStringList& PolyToolbarImageKeys();
 
 // A swatch of palette colour 1..9 for the drop-down colour entries; null
 // outside that range.
 QIcon PaletteSwatchIcon(int index);
-
-// Paints the symbol of `key` into the box (0,0)-(24,24) of the painter's
-// current coordinates; false (and nothing painted) for an unknown key.
-bool PaintToolbarSymbol(QPainter& painter, const QString& key);
 
 } // namespace td

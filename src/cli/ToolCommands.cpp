@@ -4,6 +4,7 @@
 #include "Commands.h"
 #include "Trktool.h"
 #include "tools/AutoTag.h"
+#include "tools/AutoTagCorners.h"
 #include "tools/CenterTrack.h"
 #include "tools/MeasureCorners.h"
 #include "tools/Segments.h"
@@ -52,6 +53,23 @@ int Segments(const std::string& in, const std::string& outPath, std::ostream& ou
 int AutoTag(const std::string& in, const std::string& outPath, std::ostream& out,
             std::ostream& err) {
     return RunTool(in, outPath, out, err, [](td::Track& t) { return td::AutoTagSpaces(t); });
+}
+
+int AutoTagCornersCommand(const Args& args, std::ostream& out, std::ostream& err) {
+    // args: --corners [--all] IN OUT
+    const bool all = args.size() == 5 && args[2] == "--all";
+    if (args.size() != (all ? 5u : 4u)) {
+        err << "trktool: usage: trktool autotag --corners [--all] IN OUT\n";
+        err << "Try 'trktool --help'.\n";
+        return ExitError;
+    }
+    const auto arrows = all ? td::CornerArrows::Ignore : td::CornerArrows::Honour;
+    return RunTool(args[args.size() - 2], args.back(), out, err, [arrows](td::Track& t) {
+        td::ToolResult r;
+        r.changed = td::AutoTagCorners(t, arrows);
+        r.message = td::AutoTagCornersDone(r.changed);
+        return r;
+    });
 }
 
 int Grid(bool tight, const std::string& in, const std::string& outPath, std::ostream& out,

@@ -19,6 +19,9 @@ constexpr const char* Usage =
     "  check IN                 list every problem of a track (exit 1 when there are any)\n"
     "  segments IN OUT          number the straights and corners\n"
     "  autotag IN OUT           link the straights and the pit boxes with the garages\n"
+    "  autotag --corners [--all] IN OUT\n"
+    "                           link the corner spaces across lanes as their arrows allow\n"
+    "                           (--all: every corner space both ways)\n"
     "  grid normal|tight IN OUT build the starting grid from its first two places\n"
     "  center IN OUT            move the track to the middle of the world\n"
     "  outline IN OUT           add the outline polygons of the track's lanes\n"
@@ -27,6 +30,8 @@ constexpr const char* Usage =
     "  generate OUT [--lanes 3|4] [--length N] [--polygons P] [--name TEXT] [--layout TEXT]\n"
     "                           build a complete closed track; a layout lists straights\n"
     "                           and arcs in spaces: \"S12 R3:90 S6 L4:50 ...\" (R right, L left)\n"
+    "  import IN OUT [--lanes 3|4] [--length N] [--reverse] [--name TEXT]\n"
+    "                           build a track from a circuit's centre line (GeoJSON, GPX, KML)\n"
     "  render IN OUT.png [--size WxH] [--zoom Z] [--wireframe] [--detail 1-4]\n"
     "                           draw a track into a PNG image\n"
     "  --help                   show this text\n"
@@ -80,6 +85,8 @@ int RunTrktool(const Args& args, std::ostream& out, std::ostream& err) {
             return code;
         return Check(args[1], out, err);
     }
+    if (cmd == "autotag" && args.size() > 1 && args[1] == "--corners")
+        return AutoTagCornersCommand(args, out, err);
     if (cmd == "segments" || cmd == "autotag" || cmd == "center") {
         const std::string form = cmd + " IN OUT";
         if (!Expect(args, 3, form.c_str(), err, code))
@@ -111,6 +118,8 @@ int RunTrktool(const Args& args, std::ostream& out, std::ostream& err) {
         return Generate(Args(args.begin() + 1, args.end()), out, err);
     if (cmd == "outline")
         return Outline(Args(args.begin() + 1, args.end()), err);
+    if (cmd == "import")
+        return Import(Args(args.begin() + 1, args.end()), out, err);
     if (cmd == "render")
         return RunRenderCommand(Args(args.begin() + 1, args.end()));
     return UsageError(err, "unknown command \"" + cmd + "\"");

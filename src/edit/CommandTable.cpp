@@ -46,6 +46,9 @@ void BuildCommandTable(CommandTable& table) {
     RegisterToolCommands(table);
     RegisterHistoryCommands(table);
     RegisterMovesCommands(table);
+    RegisterFitCommands(table);
+    RegisterLaneBesideCommands(table);
+    RegisterGoToSpaceCommands(table);
 }
 
 } // namespace td

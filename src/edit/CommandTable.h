@@ -44,6 +44,9 @@ void RegisterPolyCommands(CommandTable& table);
 void RegisterToolCommands(CommandTable& table);
 void RegisterHistoryCommands(CommandTable& table);
 void RegisterMovesCommands(CommandTable& table);
+void RegisterFitCommands(CommandTable& table);
+void RegisterLaneBesideCommands(CommandTable& table);
+void RegisterGoToSpaceCommands(CommandTable& table);
 
 // Fills a table with every registered command.
 void BuildCommandTable(CommandTable& table);

@@ -80,8 +80,8 @@ void Editor::RunMenu(const std::string& name) {
 }
 
 void Editor::SetArea(float widthTwips, float heightTwips, bool visible) {
-    view.AreaWidth = widthTwips;
-    view.AreaHeight = heightTwips;
+    // A maximised or resized window keeps showing what was in its middle.
+    ResizeArea(view, widthTwips, heightTwips);
     AreaVisible = visible;
     RefreshView();
 }

@@ -428,6 +428,9 @@ class Editor {
     // The recovery file this session wrote last; kept while a restore loads it.
     std::string recoveryFile_;
     bool keepRecovery_ = false;
+    // Where the last click that selected a space was made.
+    PointF cyclePt_;
+    bool cyclePtKept_ = false;
     // The reach the last full redraw marked, and the panel text it set.
     MoveReach shownMoves_;
     std::string movesPanel_;

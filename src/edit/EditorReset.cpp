@@ -18,7 +18,8 @@ namespace {
 const char* const TrackMenus[] = {
     "MnuSave",      "MnuSaveAs",       "MnuTrackInfo",    "MnuReorder",       "MnuAssignSeg",
     "MnuClearTags", "MnuStartingGrid", "MnuSetBackColor", "MnuCreateOutline", "MnuCenterTrack",
-    "MnuCheckTrack", "MnuMeasureCorners"};
+    "MnuCheckTrack", "MnuMeasureCorners", "MnuAutoTagCorners",
+    "MnuBuildLaneBeside", "MnuGoToSpace"};
 
 // Status panels and property-panel controls that describe the current space.
 const char* const SpacePanels[] = {"CurrSpace", "SpaceX",  "SpaceY", "CurrRot",

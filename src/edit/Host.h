@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/MessageKinds.h"
@@ -102,6 +103,13 @@ class Host {
     // storing a new one (an empty note clears it).
     virtual RecoveryNote StoredRecovery() { return {}; }
     virtual void StoreRecovery(const RecoveryNote& note) { (void)note; }
+
+    // "Go to Space": asks for a lane and a space number, offering `lane` and
+    // `space`; empty optional when cancelled.
+    virtual std::optional<std::pair<int, int>> AskSpace(int lane, int space) {
+        (void)lane, (void)space;
+        return std::nullopt;
+    }
     // This session's id, and whether another session of id `owner` still
     // runs (its recovery file is then no leftover).
     virtual long long SessionId() { return 0; }
@@ -110,6 +118,9 @@ class Host {
     // Pops up a context menu ("MnuCorner", "MnuPoly", "MnuVertex") at the
     // pointer; the chosen item comes back as a command through the editor.
     virtual void PopupMenu(const std::string& name) = 0;
+
+    // A passing note in the status bar (why a command did nothing).
+    virtual void ShowStatusMessage(const std::string& text) { (void)text; }
 };
 
 } // namespace td

@@ -10,6 +10,7 @@
 #include "edit/SpaceHit.h"
 #include "render/Overlays.h"
 #include "view/ViewOps.h"
+#include "view/ViewTransform.h"
 
 namespace td {
 
@@ -33,12 +34,43 @@ const char* DragPointer(const std::string& mode) {
     return "SizeAll";
 }
 
+// The world point under the pointer, in whole units.
+std::string PointerPanelText(const ViewState& view, float x, float y) {
+    return "Pointer " + std::to_string(RoundToInt32(ScreenToWorldX(view, x))) + ", " +
+           std::to_string(RoundToInt32(ScreenToWorldY(view, y)));
+}
+
+// How far apart, in pixels, two clicks still count as made at one point.
+constexpr float CycleReachPixels = 3;
+
+// Names the lane of a space picked among several under the pointer.
+std::string OverlapPanelText(const Track& track, const SpaceHit& hit, int pick, int count) {
+    return "Lane " + std::to_string(hit.lane) + ", " +
+           track.Lanes[static_cast<size_t>(hit.lane)].Name + ", space " +
+           std::to_string(hit.space + 1) + " (" + std::to_string(pick + 1) + " of " +
+           std::to_string(count) + " here)";
+}
+
 } // namespace
 
 bool Editor::SelectSpaceAt(float x, float y) {
-    const SpaceHit hit = HitTestSpace(track, view, x, y);
-    if (!hit.found)
+    const std::vector<SpaceHit> hits = HitTestSpaces(track, view, x, y);
+    if (hits.empty()) {
+        cyclePtKept_ = false;
         return false;
+    }
+    // A second click at the same point takes the next space under it (the
+    // next lane where lanes overlap), round and round.
+    size_t pick = 0;
+    const float near = CycleReachPixels * view.TwipsPerPixelX;
+    if (cyclePtKept_ && std::fabs(x - cyclePt_.x) <= near && std::fabs(y - cyclePt_.y) <= near) {
+        for (size_t k = 0; k < hits.size(); ++k)
+            if (hits[k].lane == sel.CurLane && hits[k].space == sel.CurSpace)
+                pick = (k + 1) % hits.size();
+    }
+    cyclePt_ = {x, y};
+    cyclePtKept_ = true;
+    const SpaceHit& hit = hits[pick];
     if (AreaVisible) {
         Scene scene = MakeScene();
         DrawCurrentSpaceHighlight(scene);
@@ -49,6 +81,9 @@ bool Editor::SelectSpaceAt(float x, float y) {
     UpdateLanePanel();
     UpdateSpacePanels();
     UpdateToolbarState();
+    if (hits.size() > 1)
+        host.SetPanelText("CurrLane", OverlapPanelText(track, hit, static_cast<int>(pick),
+                                                       static_cast<int>(hits.size())));
     return true;
 }
 
@@ -93,6 +128,7 @@ void Editor::OnMouseDown(const Command& cmd) {
 void Editor::OnMouseMove(const Command& cmd) {
     if (!HasTrack)
         return;
+    host.SetPanelText("Pointer", PointerPanelText(view, cmd.x, cmd.y));
     // A release can go astray (a box opened during the pan took it): a move
     // without the middle button ends the pan, and the move then counts as
     // what it is.
@@ -194,6 +230,9 @@ void Editor::OnDblClick(const Command& cmd) {
     } else if (EditMode == "ZoomView" || EditMode == "TranslateView") {
         // The release of the second click redraws.
         CenterOnPoint(view, DownPt.x, DownPt.y);
+    } else if (EditMode != "PolyMode") {
+        // A quick second click on a space is a second click all the same.
+        SelectSpaceAt(DownPt.x, DownPt.y);
     }
 }
 

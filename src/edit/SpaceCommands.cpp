@@ -199,6 +199,12 @@ void Editor::MovePolygon(float dx, float dy) {
 void Editor::ToggleLink(bool next) {
     if (!HasTrack)
         return;
+    const std::string refusal =
+        LinkRefusal(track, sel.PrimarySpace, sel.CurLane, sel.CurSpace, next);
+    if (!refusal.empty()) {
+        host.ShowStatusMessage(refusal);
+        return;
+    }
     const LinkMarks before = MarksOf(track, sel.PrimarySpace);
     const bool changed =
         next ? ToggleNextLink(track, sel.PrimarySpace, sel.CurLane, sel.CurSpace)

@@ -7,7 +7,11 @@
 
 namespace td {
 
-SpaceHit HitTestSpace(const Track& track, const ViewState& view, float x, float y) {
+namespace {
+
+// Calls `found` for each hit in order until it returns false.
+template <typename F>
+void ForEachHit(const Track& track, const ViewState& view, float x, float y, F found) {
     // The coarse filter keeps the exact test to the few spaces near the point.
     const float reachX = 2.0f * view.Zoom * SpaceHalfLength;
     const float reachY = 2.0f * view.Zoom * SpaceHalfWidth;
@@ -23,10 +27,30 @@ SpaceHit HitTestSpace(const Track& track, const ViewState& view, float x, float 
                             WorldToScreenX(view, pt[2].x), WorldToScreenY(view, pt[2].y),
                             WorldToScreenX(view, pt[3].x), WorldToScreenY(view, pt[3].y),
                             WorldToScreenX(view, pt[4].x), WorldToScreenY(view, pt[4].y)))
-                return {true, static_cast<int>(l), static_cast<int>(s)};
+                if (!found(SpaceHit{true, static_cast<int>(l), static_cast<int>(s)}))
+                    return;
         }
     }
-    return {};
+}
+
+} // namespace
+
+SpaceHit HitTestSpace(const Track& track, const ViewState& view, float x, float y) {
+    SpaceHit first;
+    ForEachHit(track, view, x, y, [&](const SpaceHit& hit) {
+        first = hit;
+        return false;
+    });
+    return first;
+}
+
+std::vector<SpaceHit> HitTestSpaces(const Track& track, const ViewState& view, float x, float y) {
+    std::vector<SpaceHit> hits;
+    ForEachHit(track, view, x, y, [&](const SpaceHit& hit) {
+        hits.push_back(hit);
+        return true;
+    });
+    return hits;
 }
 
 } // namespace td

@@ -418,18 +418,33 @@ bool IsPitExit(const Track& track, SpaceRef primary) {
 
 } // namespace
 
+std::string LinkRefusal(const Track& track, SpaceRef primary, int lane, int index, bool next) {
+    const Space* p = primary < 0 ? nullptr : track.Find(primary);
+    if (!p)
+        return "No link: pick the primary space first";
+    const int primaryLane = RefLane(primary);
+    if (primaryLane == lane)
+        return "No link: the space is in the primary space's own lane";
+    if (!Linkable(lane, index))
+        return "No link: a link cannot name that space";
+    if (!next)
+        return {};
+    const int sym = p->Symbol;
+    if (sym == Sym::ArrowHeavy || sym == Sym::ArrowLight)
+        return "No Next link: the primary space's single arrow allows none";
+    // 27 leads into the lane of higher index, 28 into the lane of lower index.
+    if ((lane < primaryLane && sym == Sym::ArrowDoubleLeft) ||
+        (lane > primaryLane && sym == Sym::ArrowDoubleRight))
+        return "No Next link: the primary space's double arrow allows Next links to its other "
+               "side only";
+    return {};
+}
+
 bool ToggleNextLink(Track& track, SpaceRef primary, int lane, int index) {
+    if (!LinkRefusal(track, primary, lane, index, true).empty())
+        return false;
     Space* p = PrimarySpaceOf(track, primary);
     const int primaryLane = RefLane(primary);
-    if (!p || primaryLane == lane || !Linkable(lane, index))
-        return false;
-    const int sym = p->Symbol;
-    const bool single = sym == Sym::ArrowHeavy || sym == Sym::ArrowLight;
-    if (lane < primaryLane && (single || sym == Sym::ArrowDoubleLeft))
-        return false;
-    if (lane > primaryLane && (single || sym == Sym::ArrowDoubleRight))
-        return false;
-
     const SpaceRef c = MakeRef(lane, index);
     // A space is not both Next and Adjacent of the same primary.
     for (SpaceRef& a : p->Adj)
@@ -454,9 +469,9 @@ bool ToggleNextLink(Track& track, SpaceRef primary, int lane, int index) {
 }
 
 bool ToggleAdjacentLink(Track& track, SpaceRef primary, int lane, int index) {
-    Space* p = PrimarySpaceOf(track, primary);
-    if (!p || RefLane(primary) == lane || !Linkable(lane, index))
+    if (!LinkRefusal(track, primary, lane, index, false).empty())
         return false;
+    Space* p = PrimarySpaceOf(track, primary);
     const SpaceRef c = MakeRef(lane, index);
     bool changed = false;
     for (SpaceRef& n : p->Nxt)

@@ -109,6 +109,10 @@ Space* PrimarySpaceOf(Track& track, SpaceRef primary);
 // space (lane, index); false when the rules refuse it (no primary, same
 // lane, a symbol that forbids the direction, no free slot).
 bool ToggleNextLink(Track& track, SpaceRef primary, int lane, int index);
+// Why Set Next (`next`) or Set Adjacent may not link the primary space to
+// space (lane, index): the status-bar text, empty when the link may be made.
+// A full set of Adjacent slots is not a refusal here.
+std::string LinkRefusal(const Track& track, SpaceRef primary, int lane, int index, bool next);
 bool ToggleAdjacentLink(Track& track, SpaceRef primary, int lane, int index);
 
 } // namespace td

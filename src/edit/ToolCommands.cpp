@@ -6,6 +6,7 @@
 #include "edit/Editor.h"
 #include "edit/SpaceOps.h"
 #include "tools/AutoTag.h"
+#include "tools/AutoTagCorners.h"
 #include "tools/CenterTrack.h"
 #include "tools/LaneTools.h"
 #include "tools/MeasureCorners.h"
@@ -29,6 +30,17 @@ void AssignSegmentsCommand(Editor& ed) {
 // The new links show with the next redraw.
 void AutoTagCommand(Editor& ed) {
     Show(ed, AutoTagSpaces(ed.track).message);
+}
+
+// Yes links every corner space both ways, No as the arrows allow.
+void AutoTagCornersCommand(Editor& ed) {
+    const MsgAnswer a = Show(ed, AutoTagCornersQuestion());
+    if (a != MsgAnswer::Yes && a != MsgAnswer::No)
+        return;
+    const int n =
+        AutoTagCorners(ed.track, a == MsgAnswer::Yes ? CornerArrows::Ignore : CornerArrows::Honour);
+    ed.RefreshView();
+    Show(ed, AutoTagCornersDone(n));
 }
 
 void CreateGridCommand(Editor& ed, int rowStep) {
@@ -91,6 +103,7 @@ const ToolItem ToolItems[] = {
     {"MnuCreatePitPaint", PitPaintCommand},
     {"MnuAssignSeg", AssignSegmentsCommand},
     {"MnuAutoTagSpaces", AutoTagCommand},
+    {"MnuAutoTagCorners", AutoTagCornersCommand},
     {"MnuClearAllTags", [](Editor& ed) { ClearTagsCommand(ed, TagScope::All); }},
     {"MnuClearCornerTags", [](Editor& ed) { ClearTagsCommand(ed, TagScope::Corner); }},
     {"MnuClearStraightTags", [](Editor& ed) { ClearTagsCommand(ed, TagScope::Straight); }},

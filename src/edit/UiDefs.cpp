@@ -222,7 +222,9 @@ MenuDef BuildEditMenu() {
                    "&Edit",
                    false,
                    {Disabled(Item("MnuUndo", "&Undo", "Ctrl+Z")),
-                    Disabled(Item("MnuRedo", "&Redo", "Ctrl+Y; Ctrl+Shift+Z"))}};
+                    Disabled(Item("MnuRedo", "&Redo", "Ctrl+Y; Ctrl+Shift+Z")),
+                    Sep(),
+                    Disabled(Item("MnuGoToSpace", "&Go to Space...", "Ctrl+G"))}};
 }
 
 // The track tools stay disabled until a track exists.
@@ -230,9 +232,11 @@ MenuDef BuildToolsMenu() {
     MenuDef m{"MnuTools", "&Tools", false, {}};
     m.items = {
         Disabled(Item("MnuReorder", "&Reorder Lane")),
+        Disabled(Item("MnuBuildLaneBeside", "Build &Lane Beside")),
         Disabled(Item("MnuCreatePitPaint", "Create &Pit \"Paint\" Spaces")),
         Disabled(Item("MnuAssignSeg", "&Assign Segments")),
         Disabled(Item("MnuAutoTagSpaces", "Auto-&Tag Spaces")),
+        Disabled(Item("MnuAutoTagCorners", "Auto-Tag &Corners")),
         Disabled(Sub("MnuClearTags", "Clear Tags",
                      {Item("MnuClearAllTags", "Cl&ear All Tags"),
                       Item("MnuClearCornerTags", "Clear Corner Tags"),
@@ -279,6 +283,8 @@ MenuDef BuildOptionsMenu() {
         Checked(Item("MnuDrawSymbol", "Draw Space S&ymbols")),
         Checked(Item("MnuDrawFlags", "Draw Corner F&lags")),
         ShowMovesItem(),
+        Sep(),
+        Item("MnuFitTrack", "&Fit Track in View", "Ctrl+0"),
     };
     return m;
 }
@@ -491,6 +497,7 @@ const std::vector<PanelDef>& StatusPanels() {
         {"Segment", "Segment:", "Segment current space belongs to"},
         {"Corner", "Corner: N/A", "Corner current space belongs to"},
         {"Moves", "", "Spaces a car on the current space reaches (Show Moves)"},
+        {"Pointer", "Pointer", "Position of the pointer in the track"},
     };
     return p;
 }

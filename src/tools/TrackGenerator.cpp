@@ -8,6 +8,7 @@
 #include "model/SpaceGeometry.h"
 #include "model/TrackFile.h"
 #include "tools/AutoTag.h"
+#include "tools/AutoTagCorners.h"
 #include "tools/CenterTrack.h"
 #include "tools/GeneratorScenery.h"
 #include "tools/LaneTools.h"
@@ -109,16 +110,20 @@ Lane BuildLane(const LayoutPath& path, int lane, int lanes, std::vector<int>& pi
             pieceOf.push_back(j);
         }
     }
-    // Arrows on the corners: a double arrow pointing the way of the turn where
-    // a corner begins, light arrows after it.
+    // Arrows on the corners: every space of a run of arcs carries the double
+    // arrow towards the side its cars may move to, the way the run turns in
+    // (27 allows Next links into the lane of higher index, 28 lower); the
+    // outermost lanes point back into the track.
+    int entryTurn = 0;
     for (size_t k = 0; k < out.Spaces.size(); ++k) {
         const TrackPiece& p = path.Piece(pieceOf[k]);
         if (!p.IsArc())
             continue;
-        const bool entry = k == 0 || !path.Piece(pieceOf[k - 1]).IsArc();
-        out.Spaces[k].Symbol = static_cast<std::int16_t>(!entry       ? Sym::ArrowLight
-                                                         : p.Turn > 0 ? Sym::ArrowDoubleRight
-                                                                      : Sym::ArrowDoubleLeft);
+        if (k == 0 || !path.Piece(pieceOf[k - 1]).IsArc())
+            entryTurn = p.Turn > 0 ? 1 : -1;
+        const bool towardLower = entryTurn > 0 ? lane > 0 : lane == lanes - 1;
+        out.Spaces[k].Symbol =
+            static_cast<std::int16_t>(towardLower ? Sym::ArrowDoubleRight : Sym::ArrowDoubleLeft);
     }
     // The finish line lies at the start of the lap.
     if (lane % 2 == 0) {
@@ -129,6 +134,8 @@ Lane BuildLane(const LayoutPath& path, int lane, int lanes, std::vector<int>& pi
     }
     return out;
 }
+
+} // namespace
 
 int NearestSpace(const Lane& lane, PointF p) {
     int best = 0;
@@ -142,6 +149,8 @@ int NearestSpace(const Lane& lane, PointF p) {
     }
     return best;
 }
+
+namespace {
 
 // The pit lane beside the main straight (the last piece, which ends at the
 // finish line, and the first), with the garages beyond it; returns the index
@@ -184,30 +193,6 @@ int BuildPit(Track& t, const LayoutPath& path, int lanes, int pitLength) {
     return firstBox;
 }
 
-// The links an author sets by hand in the corners: forward into the first
-// space of the neighbouring lane ahead, beside to the one before it.
-void LinkCorners(Track& t, int lanes) {
-    for (int l = 0; l < lanes; ++l) {
-        for (Space& s : t.Lanes[static_cast<size_t>(l)].Spaces) {
-            if (s.Segment % 2 != 1)
-                continue;
-            for (int side = 0; side < 2; ++side) {
-                const int other = side == 0 ? l + 1 : l - 1;
-                if (other < 0 || other >= lanes)
-                    continue;
-                const auto& spaces = t.Lanes[static_cast<size_t>(other)].Spaces;
-                auto it =
-                    std::upper_bound(spaces.begin(), spaces.end(), s.LanePos,
-                                     [](float pos, const Space& n) { return pos < n.LanePos; });
-                const int n = static_cast<int>(spaces.size());
-                const int ahead = static_cast<int>(it - spaces.begin()) % n;
-                s.Nxt[static_cast<size_t>(side)] = MakeRef(other, ahead);
-                s.Adj[static_cast<size_t>(side)] = MakeRef(other, (ahead + n - 1) % n);
-            }
-        }
-    }
-}
-
 // One corner record per run of arcs, in driving order, with its flag outside
 // the bend half way round.
 void AddCorners(Track& t, const LayoutPath& path, int lanes) {
@@ -247,6 +232,8 @@ void AddCorners(Track& t, const LayoutPath& path, int lanes) {
         j = end;
     }
 }
+
+} // namespace
 
 // The pit entry and exit an author links by hand: from the racing space
 // before the one beside the pit lane's first space forward into that first
@@ -293,8 +280,6 @@ void BuildGrid(Track& t, int lanes) {
     if (CreateStartGrid(t, NormalGridStep).refused)
         CreateStartGrid(t, TightGridStep);
 }
-
-} // namespace
 
 TrackLayout FitLayout(const TrackLayout& layout, int lanes, int length) {
     const double outer = -LaneOffset(0, lanes);
@@ -361,7 +346,7 @@ Track GenerateTrack(const GeneratorOptions& opt) {
     CreatePitPaint(t, firstBox);
     AutoTagSpaces(t);
     if (opt.LinkCorners)
-        LinkCorners(t, lanes);
+        AutoTagCorners(t, CornerArrows::Honour);
     LinkPitLane(t);
     BuildGrid(t, lanes);
     AddCorners(t, path, lanes);

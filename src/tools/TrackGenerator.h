@@ -41,4 +41,15 @@ TrackLayout FitLayout(const TrackLayout& layout, int lanes, int length);
 // A pit lane that fills most of the main straight of `layout`.
 int PitLengthFor(const TrackLayout& layout);
 
+// The pieces of a generated track that the circuit import shares.
+// The space of `lane` whose centre is nearest to `p`.
+int NearestSpace(const Lane& lane, PointF p);
+// Links the pit entry and exit with the racing lane beside the pit lane.
+void LinkPitLane(Track& t);
+// Pole position on the last space of lane 0, second place one space back in
+// lane `lanes` - 1, and the normal grid behind them (the tight one when the
+// normal one does not fit); lanes as they lie before the lane order is
+// normalised.
+void BuildGrid(Track& t, int lanes);
+
 } // namespace td

@@ -1,6 +1,7 @@
 #include "view/ViewOps.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace td {
 
@@ -39,6 +40,15 @@ void CenterSpace(ViewState& view, float cx, float cy) {
 void CenterOnPoint(ViewState& view, float sx, float sy) {
     view.OffsetX = view.OffsetX + view.AreaWidth / 2.0f - sx;
     view.OffsetY = view.OffsetY + view.AreaHeight / 2.0f - sy;
+}
+
+void ResizeArea(ViewState& view, float widthTwips, float heightTwips) {
+    const float w = std::isfinite(widthTwips) && widthTwips > 0.0f ? widthTwips : 0.0f;
+    const float h = std::isfinite(heightTwips) && heightTwips > 0.0f ? heightTwips : 0.0f;
+    view.OffsetX += (w - view.AreaWidth) / 2.0f;
+    view.OffsetY += (h - view.AreaHeight) / 2.0f;
+    view.AreaWidth = w;
+    view.AreaHeight = h;
 }
 
 const GridPair* GridForKey(std::string_view key) {

@@ -29,6 +29,9 @@ void CenterView(ViewState& view);
 void CenterSpace(ViewState& view, float cx, float cy);
 // Moves the screen point (sx, sy) (twips) to the centre of the drawing area.
 void CenterOnPoint(ViewState& view, float sx, float sy);
+// Gives the drawing area a new extent (twips) and keeps the world point that
+// was at its centre there. An extent that is not a finite size is taken as 0.
+void ResizeArea(ViewState& view, float widthTwips, float heightTwips);
 
 // The grid pair a toolbar key names, or nullptr for any other key.
 const GridPair* GridForKey(std::string_view key);

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QImage>
 #include <QPixmap>
@@ -70,6 +72,39 @@ TEST_F(Icons, EveryToolbarImageKeyIsPaintedAndNoTwoLookAlike) {
     }
     for (const QString& key : ToolbarImageKeys() + PolyToolbarImageKeys())
         EXPECT_TRUE(keys.contains(key)) << key.toStdString() << " is painted but never used";
+}
+
+// Every picture the shell asks for (buttons, palette entries, pointers, the
+// program itself) comes from a file and draws something at each toolbar size.
+TEST_F(Icons, EveryIconTheShellUsesDrawsAtSixteenTwentyFourAndThirtyTwoPixels) {
+    std::vector<std::pair<QString, QIcon>> icons;
+    for (const QString& key : RequestedImageKeys())
+        icons.emplace_back(key, ToolbarIcon(key));
+    for (int k = 1; k <= 9; ++k)
+        icons.emplace_back(QString("Palette%1").arg(k), PaletteSwatchIcon(k));
+    icons.emplace_back("app", AppIcon());
+    for (const auto& [name, icon] : icons) {
+        ASSERT_FALSE(icon.isNull()) << name.toStdString();
+        for (int size : {16, 24, 32}) {
+            const QImage image = Render(icon, size);
+            EXPECT_EQ(image.size(), QSize(size, size)) << name.toStdString();
+            EXPECT_GT(PaintedPixels(image), size * size / 8) << name.toStdString() << " " << size;
+        }
+    }
+    for (const QString& key : CursorImageKeys()) {
+        const QImage image = CursorImage(key).pixmap().toImage();
+        EXPECT_EQ(image.size(), QSize(32, 32)) << key.toStdString();
+        EXPECT_GT(PaintedPixels(image.convertToFormat(QImage::Format_ARGB32)), 32 * 4)
+            << key.toStdString();
+    }
+    // No file lies unused: each is a toolbar image, a pointer, the swatch or
+    // the program's icon.
+    const QStringList used = ToolbarImageKeys() + PolyToolbarImageKeys() +
+                             QStringList{"Swatch", "org.tarvel.TrackDesigner"};
+    for (const QFileInfo& f : QDir(":/icons").entryInfoList({"*.svg"}, QDir::Files))
+        EXPECT_TRUE(used.contains(f.completeBaseName())) << f.fileName().toStdString();
+    for (const QFileInfo& f : QDir(":/icons/cursors").entryInfoList({"*.svg"}, QDir::Files))
+        EXPECT_TRUE(CursorImageKeys().contains(f.baseName())) << f.fileName().toStdString();
 }
 
 TEST_F(Icons, SharedButtonKeysShowTheImageOfTheirImageKey) {
@@ -165,6 +200,8 @@ TEST_F(Icons, AppIconIsTheTrackBoardAtEverySize) {
 
 QString PackagingFile(const char* name) {
     QFile file(QString(TD_TEST_DATA_DIR) + "/../../packaging/" + name);
+    if (!file.exists())
+        file.setFileName(QString(TD_TEST_DATA_DIR) + "/../../src/app/icons/" + name);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll());

@@ -227,3 +227,38 @@ TEST_F(TrktoolTest, TheDemoTrackIsSound) {
     const ToolRun r = Tool({"check", std::string(TD_TEST_DATA_DIR) + "/../../tracks/demo.trk"});
     EXPECT_EQ(r.code, 0) << r.out << r.err;
 }
+
+TEST_F(TrktoolTest, AutotagCornersGivesBackTheDemoCornerLinks) {
+    const std::string demo = std::string(TD_TEST_DATA_DIR) + "/../../tracks/demo.trk";
+    td::Track t;
+    ASSERT_TRUE(td::LoadTrack(t, demo).complete);
+    for (td::Lane& lane : t.Lanes)
+        for (td::Space& s : lane.Spaces)
+            if (s.Symbol >= td::Sym::ArrowLight && s.Symbol <= td::Sym::ArrowDoubleRight) {
+                s.Nxt = {td::NoSpace, td::NoSpace};
+                s.Adj = {td::NoSpace, td::NoSpace, td::NoSpace, td::NoSpace};
+            }
+    ASSERT_TRUE(td::SaveTrack(t, Path("bare.trk")).ok);
+    const ToolRun r = Tool({"autotag", "--corners", Path("bare.trk"), Path("tagged.trk")});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("spaces got corner links."), std::string::npos) << r.out;
+    td::Track back, all;
+    ASSERT_TRUE(td::LoadTrack(back, Path("tagged.trk")).complete);
+    td::Track want;
+    ASSERT_TRUE(td::LoadTrack(want, demo).complete);
+    for (size_t l = 0; l < want.Lanes.size(); ++l)
+        for (size_t i = 0; i < want.Lanes[l].Spaces.size(); ++i) {
+            EXPECT_EQ(back.Lanes[l].Spaces[i].Nxt, want.Lanes[l].Spaces[i].Nxt) << l << " " << i;
+            EXPECT_EQ(back.Lanes[l].Spaces[i].Adj, want.Lanes[l].Spaces[i].Adj) << l << " " << i;
+        }
+
+    // --all links every corner space both ways; a bad form is a usage error.
+    EXPECT_EQ(Tool({"autotag", "--corners", "--all", Path("bare.trk"), Path("all.trk")}).code, 0);
+    ASSERT_TRUE(td::LoadTrack(all, Path("all.trk")).complete);
+    int bothWays = 0;
+    for (const td::Space& s : all.Lanes[1].Spaces)
+        bothWays += s.Symbol >= td::Sym::ArrowLight && s.Nxt[0] >= 0 && s.Nxt[1] >= 0;
+    EXPECT_GT(bothWays, 10);
+    EXPECT_EQ(Tool({"autotag", "--corners", "--every", Path("bare.trk"), Path("x.trk")}).code, 2);
+    EXPECT_EQ(Tool({"autotag", "--corners", Path("bare.trk")}).code, 2);
+}

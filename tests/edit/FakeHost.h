@@ -140,6 +140,8 @@ class FakeHost : public Host {
     void StartAutosaveTimer() override { ++timerStarts; }
     std::string TracksFolder() override { return tracksFolder; }
     void PopupMenu(const std::string& name) override { popups.push_back(name); }
+    std::vector<std::string> statusMessages;
+    void ShowStatusMessage(const std::string& text) override { statusMessages.push_back(text); }
     RecoveryNote StoredRecovery() override { return recovery; }
     void StoreRecovery(const RecoveryNote& note) override { recovery = note; }
     long long SessionId() override { return sessionId; }
@@ -154,6 +156,14 @@ class FakeHost : public Host {
     bool Pressed(const std::string& key) const {
         auto it = buttonPressed.find(key);
         return it != buttonPressed.end() && it->second;
+    }
+
+    // "Go to Space": the lane and number offered, and the answer to give.
+    std::vector<std::pair<int, int>> spaceAsked;
+    std::optional<std::pair<int, int>> spaceAnswer;
+    std::optional<std::pair<int, int>> AskSpace(int lane, int space) override {
+        spaceAsked.emplace_back(lane, space);
+        return spaceAnswer;
     }
 };
 

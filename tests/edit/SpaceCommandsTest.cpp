@@ -10,6 +10,7 @@
 
 #include "EditorFixture.h"
 #include "model/TrackFile.h"
+#include "tools/Segments.h"
 #include "view/ViewTransform.h"
 
 namespace td::test {
@@ -199,6 +200,39 @@ TEST_F(SpaceCommandsTest, PitPaint_RefreshesThePanelSoThatEnterKeepsTheTeamBox) 
     EXPECT_EQ(host.comboIndex["SpacePropCombo"], 5); // "Pit lane, Team 1"
     Button("AddSpace");
     EXPECT_EQ(At(pit, 0).Symbol, Sym::PitTeam1);
+}
+
+TEST_F(SpaceCommandsTest, RefusedLinksSayWhyInTheStatusBar) {
+    StartWithNewTrack();
+    ASSERT_TRUE(editor.LoadTrackFile(DataFile("../../tracks/demo.trk")));
+    Button("SetNextSpace");
+    EXPECT_EQ(host.statusMessages,
+              std::vector<std::string>{"No link: pick the primary space first"});
+
+    // A corner space of the middle lane with its double arrow.
+    int corner = 0;
+    while (!IsCornerSymbol(At(1, corner).Symbol))
+        ++corner;
+    const bool left = At(1, corner).Symbol == Sym::ArrowDoubleLeft;
+    Select(1, corner);
+    Button("SetPrimarySpace");
+    const auto links = At(1, corner).Nxt;
+    Select(left ? 0 : 2, corner);
+    Button("SetNextSpace");
+    EXPECT_EQ(host.statusMessages.back(), "No Next link: the primary space's double arrow "
+                                          "allows Next links to its other side only");
+    EXPECT_EQ(At(1, corner).Nxt, links);
+    Select(1, corner + 1);
+    Button("SetAdjacentSpace");
+    EXPECT_EQ(host.statusMessages.back(),
+              "No link: the space is in the primary space's own lane");
+
+    // An allowed link says nothing.
+    const size_t said = host.statusMessages.size();
+    Select(left ? 2 : 0, corner + 3);
+    Button("SetNextSpace");
+    EXPECT_EQ(host.statusMessages.size(), said);
+    EXPECT_EQ(At(1, corner).Nxt[left ? 0 : 1], MakeRef(left ? 2 : 0, corner + 3));
 }
 
 TEST_F(SpaceCommandsTest, ScaleButtonsKeepTheirLimits) {

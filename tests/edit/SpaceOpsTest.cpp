@@ -396,6 +396,40 @@ TEST(SpaceOpsTest, NextLinksToggleAndFollowTheArrowRules) {
     EXPECT_TRUE(ToggleAdjacentLink(t, primary, 0, 1));
 }
 
+TEST(SpaceOpsTest, LinkRefusalSaysWhyAndOnlyWhenTheToggleRefuses) {
+    Track t = LinkTrack();
+    const SpaceRef primary = MakeRef(1, 0);
+    Space& p = t.Lanes[1].Spaces[0];
+    const std::string pick = "No link: pick the primary space first";
+    EXPECT_EQ(LinkRefusal(t, NoSpace, 0, 0, true), pick);
+    EXPECT_EQ(LinkRefusal(t, MakeRef(1, 7), 0, 0, false), pick); // no longer there
+    EXPECT_EQ(LinkRefusal(t, MakeRef(9, 0), 0, 0, true), pick);
+    EXPECT_EQ(LinkRefusal(t, primary, 1, 1, false),
+              "No link: the space is in the primary space's own lane");
+    EXPECT_EQ(LinkRefusal(t, primary, 0, 1000, true), "No link: a link cannot name that space");
+    EXPECT_EQ(LinkRefusal(t, primary, 40, 0, false), "No link: a link cannot name that space");
+
+    const std::string single = "No Next link: the primary space's single arrow allows none";
+    const std::string other =
+        "No Next link: the primary space's double arrow allows Next links to its other side only";
+    struct Case {
+        int symbol, lane;
+        std::string why;
+    };
+    for (const Case& c : {Case{25, 0, single}, Case{26, 2, single}, Case{27, 0, other},
+                          Case{27, 2, ""}, Case{28, 2, other}, Case{28, 0, ""}, Case{0, 0, ""},
+                          Case{0, 2, ""}}) {
+        p.Symbol = static_cast<std::int16_t>(c.symbol);
+        EXPECT_EQ(LinkRefusal(t, primary, c.lane, 0, true), c.why) << c.symbol << " " << c.lane;
+        // Exactly the refused links are not made; Adjacent ignores arrows.
+        const Space before = p;
+        EXPECT_EQ(ToggleNextLink(t, primary, c.lane, 0), c.why.empty());
+        EXPECT_EQ(p.Nxt == before.Nxt, !c.why.empty());
+        EXPECT_EQ(LinkRefusal(t, primary, c.lane, 0, false), "");
+        p.Nxt = {NoSpace, NoSpace};
+    }
+}
+
 TEST(SpaceOpsTest, NextAndAdjacentExcludeEachOther) {
     Track t = LinkTrack();
     const SpaceRef primary = MakeRef(1, 0);

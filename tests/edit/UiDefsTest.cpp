@@ -41,7 +41,7 @@ TEST(UiDefsTest, KeysAndNames_AreUniqueWhereTheHostLooksThemUp) {
     std::set<std::string> panels;
     for (const PanelDef& p : StatusPanels())
         EXPECT_TRUE(panels.insert(p.key).second) << p.key;
-    EXPECT_EQ(panels.size(), 12u);
+    EXPECT_EQ(panels.size(), 13u);
 }
 
 TEST(UiDefsTest, Lookups_FindNestedItemsAndRefuseUnknownNames) {

@@ -124,11 +124,23 @@ TEST(GenerateTrack, InnerLanesOfACornerAreShorter) {
     EXPECT_TRUE(both);
     // A clockwise circuit: the left lane, outside in most corners, is longest.
     EXPECT_GT(t.Lanes[0].Spaces.size(), t.Lanes[2].Spaces.size());
-    // Corner links are set like the straight ones.
-    int cornerLinks = 0;
-    for (const Space& s : t.Lanes[1].Spaces)
-        cornerLinks += s.Segment % 2 == 1 && s.Nxt[0] != NoSpace && s.Nxt[1] != NoSpace;
-    EXPECT_GT(cornerLinks, 10);
+    // Every corner space carries a double arrow and exactly the Next link
+    // Set Next would accept from it: 27 into the lane above, 28 below; the
+    // outermost lanes point inwards. Adjacent links go to both sides.
+    int corners = 0;
+    for (int l = 0; l < 3; ++l)
+        for (const Space& s : t.Lanes[static_cast<size_t>(l)].Spaces) {
+            if (s.Segment % 2 != 1)
+                continue;
+            ++corners;
+            ASSERT_TRUE(s.Symbol == Sym::ArrowDoubleLeft || s.Symbol == Sym::ArrowDoubleRight);
+            const size_t side = s.Symbol == Sym::ArrowDoubleLeft ? 0 : 1;
+            EXPECT_EQ(RefLane(s.Nxt[side]), side == 0 ? l + 1 : l - 1);
+            EXPECT_EQ(s.Nxt[1 - side], NoSpace);
+            EXPECT_EQ(s.Adj[0] != NoSpace, l < 2);
+            EXPECT_EQ(s.Adj[1] != NoSpace, l > 0);
+        }
+    EXPECT_GT(corners, 30);
 }
 
 TEST(GenerateTrack, TakesALayoutOfItsOwn) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <utility>
+
 #include "view/ViewOps.h"
 #include "view/ViewTransform.h"
 
@@ -50,6 +53,27 @@ TEST(Centring, OriginOrSpaceOrClickedPointGoesToTheMiddle) {
     CenterOnPoint(v, 1000.0f, 5000.0f);
     EXPECT_FLOAT_EQ(WorldToScreenX(v, wx), 4500.0f);
     EXPECT_FLOAT_EQ(WorldToScreenY(v, wy), 3000.5f);
+}
+
+TEST(ResizeArea, KeepsTheWorldPointAtTheCentreAndRefusesBadSizes) {
+    ViewState v;
+    v.Zoom = 3.0f;
+    v.AreaWidth = 12000.0f;
+    v.AreaHeight = 9000.0f;
+    CenterSpace(v, 250.0f, -40.0f);
+    // A window opened small and then maximised, then made smaller again.
+    for (auto [w, h] : {std::pair{28800.0f, 16200.0f}, std::pair{6000.0f, 4000.0f}}) {
+        ResizeArea(v, w, h);
+        EXPECT_FLOAT_EQ(v.AreaWidth, w);
+        EXPECT_FLOAT_EQ(WorldToScreenX(v, 250.0f), w / 2.0f);
+        EXPECT_FLOAT_EQ(WorldToScreenY(v, -40.0f), h / 2.0f);
+    }
+    // A nonsense size counts as no room; the offsets stay finite.
+    ResizeArea(v, std::nanf(""), -5.0f);
+    EXPECT_EQ(v.AreaWidth, 0.0f);
+    EXPECT_EQ(v.AreaHeight, 0.0f);
+    EXPECT_TRUE(std::isfinite(v.OffsetX));
+    EXPECT_FLOAT_EQ(WorldToScreenY(v, -40.0f), 0.0f);
 }
 
 TEST(SelectGrid, PicksThePairOfTheKeyAndIgnoresOthers) {
