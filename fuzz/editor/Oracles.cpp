@@ -118,6 +118,8 @@ std::string Oracles::After(const Editor& ed, const Command& cmd) {
     if (ed.GestureOpen())
         return {};
     std::string failure;
+    if (!ed.HasTrack && ed.history.StepCount() > 0)
+        failure = "an undo step was recorded before any track exists";
     if (ed.HasTrack) {
         const bool selMoved = ed.sel.CurLane != lastLane_ || ed.sel.CurSpace != lastSpace_;
         const std::uint64_t before = lastId_;

@@ -3,6 +3,7 @@
 // for thousands of commands a second: the written form of a track is
 // computed only when the history names a new state or a file command ran,
 // and each state the history names is remembered by its id.
+//   - No undo step is recorded before a track exists.
 //   - Outside a gesture the track is the history's current state: nothing
 //     changes the track without an undo step.
 //   - The written form reads back to itself.

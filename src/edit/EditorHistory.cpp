@@ -178,6 +178,9 @@ void Editor::CommitStep() {
     if (!stepOpen_)
         return;
     stepOpen_ = false;
+    // Before the first new track or load there is nothing to undo.
+    if (!HasTrack)
+        return;
     if (stepMergeKey_.empty())
         history.EndMerge();
     lastMergeKey_ = stepMergeKey_;

@@ -241,5 +241,22 @@ TEST_F(UndoTest, CheckTrackListsTheProblemsAndGoesToTheSpaceOfOne) {
     EXPECT_EQ(editor.history.StepCount(), 0u);
 }
 
+class UndoBeforeTrackTest : public EditorFixture {};
+
+TEST_F(UndoBeforeTrackTest, NothingIsRecordedBeforeAnyTrackExists) {
+    Start();
+    // A drag and a release, the keys and the buttons that edit a track.
+    editor.Dispatch(Command::Mouse(CommandKind::MouseDown, 5, 0, 100.0f, 100.0f));
+    editor.Dispatch(Command::Mouse(CommandKind::MouseMove, 5, 0, 400.0f, 300.0f));
+    editor.Dispatch(Command::Mouse(CommandKind::MouseUp, 5, 0, 400.0f, 300.0f));
+    Key(VK::Enter);
+    Button("AddSpace");
+    Button("RotateTrack");
+    EXPECT_EQ(editor.history.StepCount(), 0u);
+    EXPECT_FALSE(host.menuEnabled["MnuUndo"]);
+    Menu("MnuNew3");
+    EXPECT_EQ(editor.history.StepCount(), 0u);
+}
+
 } // namespace
 } // namespace td::test
