@@ -116,6 +116,7 @@ class TD : public QMainWindow, public Host {
     bool SessionRunning(long long owner) override;
     void PopupMenu(const std::string& name) override;
     void ShowStatusMessage(const std::string& text) override;
+    std::optional<AreaRect> CheckWindowCover() override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
