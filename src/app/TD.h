@@ -118,6 +118,7 @@ class TD : public QMainWindow, public Host {
     std::optional<std::string> CircuitFileDialog(const std::string& startPath) override;
     bool CircuitImportDialog(CircuitImportChoice& choice) override;
     void ShowStatusMessage(const std::string& text) override;
+    std::optional<AreaRect> CheckWindowCover() override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

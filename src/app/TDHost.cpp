@@ -216,6 +216,19 @@ void TD::ShowTrackCheck(const std::vector<TrackProblem>& problems) {
     checkTrack_->activateWindow();
 }
 
+std::optional<AreaRect> TD::CheckWindowCover() {
+    if (!checkTrack_ || !checkTrack_->isVisible() || !drawArea_)
+        return std::nullopt;
+    // The window's frame in the drawing area's own pixels.
+    const QRect frame = checkTrack_->frameGeometry().translated(-drawArea_->mapToGlobal(QPoint()));
+    const QRect cover = frame.intersected(drawArea_->rect());
+    if (cover.isEmpty())
+        return std::nullopt;
+    const float tx = drawArea_->TwipsPerPixelX(), ty = drawArea_->TwipsPerPixelY();
+    return AreaRect{cover.left() * tx, cover.top() * ty, (cover.right() + 1) * tx,
+                    (cover.bottom() + 1) * ty};
+}
+
 std::vector<std::string> TD::RecentTracks() {
     std::vector<std::string> paths;
     for (const QString& p : td::RecentTracks(*settings_).List())

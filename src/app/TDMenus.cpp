@@ -10,6 +10,7 @@
 
 #include "HostText.h"
 #include "TD.h"
+#include "edit/KeyHints.h"
 
 namespace td {
 
@@ -53,7 +54,7 @@ void TD::AddMenuItems(QMenu* menu, const std::vector<MenuItemDef>& items) {
             action = sub->menuAction();
             AddMenuItems(sub, item.items);
         } else {
-            action = menu->addAction(Q(item.caption));
+            action = menu->addAction(Q(MenuTextWithKey(item.name, item.caption)));
             if (!item.shortcut.empty()) {
                 action->setShortcuts(QKeySequence::listFromString(Q(item.shortcut)));
                 // Shortcuts work while the drawing area or a panel control has
@@ -125,6 +126,8 @@ void TD::SetMenuCaption(const std::string& name, const std::string& caption) {
     // A path is shown as it is: an "&" in it is no mnemonic.
     if (IsRecentTrackItem(name))
         text.replace('&', QStringLiteral("&&"));
+    if (const std::string key = KeyHintFor(name); !key.empty())
+        text += QLatin1Char('\t') + Q(key);
     a->setText(text);
 }
 

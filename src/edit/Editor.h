@@ -67,6 +67,7 @@ constexpr int NumMinus = 109;
 constexpr int F5 = 116;
 constexpr int Plus = 187;
 constexpr int Minus = 189;
+constexpr int Delete = 46;
 } // namespace VK
 
 // Modifier mask bits of key and mouse commands.

@@ -15,6 +15,7 @@
 #include "model/MessageKinds.h"
 #include "model/Track.h"
 #include "model/TrackCheck.h"
+#include "view/ViewOps.h"
 
 namespace td {
 
@@ -140,6 +141,9 @@ class Host {
 
     // A passing note in the status bar (why a command did nothing).
     virtual void ShowStatusMessage(const std::string& text) { (void)text; }
+    // The part of the drawing area the track check window covers, in the
+    // area's twips; nothing when it covers none of it.
+    virtual std::optional<AreaRect> CheckWindowCover() { return std::nullopt; }
 };
 
 } // namespace td

@@ -78,6 +78,11 @@ void Editor::OnKeyDown(int keyCode, int shift) {
         if (EditMode != "PolyMode")
             RunButton("AddSpace");
         break;
+    // The Delete key is the "DeleteSpace" button wherever that can be pressed.
+    case VK::Delete:
+        if (EditMode != "PolyMode" && ButtonEnabled("DeleteSpace"))
+            RunButton("DeleteSpace");
+        break;
     case VK::O:
         RunButton("ChangeCOR");
         break;

@@ -22,7 +22,11 @@ void Editor::GoToSpace(int lane, int space) {
     UpdateLanePanel();
     UpdateSpacePanels();
     UpdateToolbarState();
-    CenterSpace(view, s->CenterX(), s->CenterY());
+    // Where the check window leaves the space in sight.
+    if (const std::optional<AreaRect> cover = host.CheckWindowCover())
+        CenterSpaceBeside(view, s->CenterX(), s->CenterY(), *cover);
+    else
+        CenterSpace(view, s->CenterX(), s->CenterY());
     RefreshView();
 }
 

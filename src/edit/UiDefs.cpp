@@ -1,5 +1,6 @@
 #include "edit/UiDefs.h"
 
+#include "edit/KeyHints.h"
 #include "model/Track.h"
 
 namespace td {
@@ -94,8 +95,10 @@ std::vector<ButtonDef> BuildMainToolbar() {
         Separator(),
         Btn("Options", "", "", "Set program options"),
     };
-    for (size_t i = 0; i < t.size(); ++i)
+    for (size_t i = 0; i < t.size(); ++i) {
         t[i].visibleWithoutTrack = i < static_cast<size_t>(AlwaysVisibleButtons);
+        t[i].tooltip = TooltipWithKey(t[i].key, t[i].tooltip);
+    }
     return t;
 }
 

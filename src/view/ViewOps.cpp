@@ -1,5 +1,6 @@
 #include "view/ViewOps.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -35,6 +36,28 @@ void CenterView(ViewState& view) {
 void CenterSpace(ViewState& view, float cx, float cy) {
     view.OffsetX = view.AreaWidth / 2.0f - cx * view.Zoom;
     view.OffsetY = view.AreaHeight / 2.0f - cy * view.Zoom;
+}
+
+void CenterSpaceBeside(ViewState& view, float cx, float cy, const AreaRect& covered) {
+    const float w = view.AreaWidth, h = view.AreaHeight;
+    const float l = std::clamp(covered.Left, 0.0f, w), r = std::clamp(covered.Right, 0.0f, w);
+    const float t = std::clamp(covered.Top, 0.0f, h), b = std::clamp(covered.Bottom, 0.0f, h);
+    float x = w / 2, y = h / 2;
+    if (l < r && t < b) {
+        // The free strips and their centres; the largest one wins.
+        const AreaRect strips[4] = {{0, 0, l, h}, {r, 0, w, h}, {0, 0, w, t}, {0, b, w, h}};
+        float best = 0;
+        for (const AreaRect& s : strips) {
+            const float size = (s.Right - s.Left) * (s.Bottom - s.Top);
+            if (size > best) {
+                best = size;
+                x = (s.Left + s.Right) / 2;
+                y = (s.Top + s.Bottom) / 2;
+            }
+        }
+    }
+    view.OffsetX = x - cx * view.Zoom;
+    view.OffsetY = y - cy * view.Zoom;
 }
 
 void CenterOnPoint(ViewState& view, float sx, float sy) {

@@ -27,6 +27,14 @@ void PanView(ViewState& view, float dx, float dy);
 void CenterView(ViewState& view);
 // Puts the world point (cx, cy), the current space's centre, at the centre.
 void CenterSpace(ViewState& view, float cx, float cy);
+// A part of the drawing area in its own twips (0,0 top left).
+struct AreaRect {
+    float Left = 0, Top = 0, Right = 0, Bottom = 0;
+};
+// Puts the world point (cx, cy) at the centre of the widest strip of the
+// drawing area beside `covered` (a window in front of it): left, right, above
+// or below, whichever is largest. Covering nothing or everything: the centre.
+void CenterSpaceBeside(ViewState& view, float cx, float cy, const AreaRect& covered);
 // Moves the screen point (sx, sy) (twips) to the centre of the drawing area.
 void CenterOnPoint(ViewState& view, float sx, float sy);
 // Gives the drawing area a new extent (twips) and keeps the world point that

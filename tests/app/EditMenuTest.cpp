@@ -13,7 +13,9 @@
 #include "TD.h"
 #include "TDCheckTrack.h"
 #include "TDTestSupport.h"
+#include "DrawArea.h"
 #include "edit/Editor.h"
+#include "view/ViewTransform.h"
 
 namespace td {
 namespace {
@@ -131,9 +133,21 @@ TEST_F(EditMenuTest, CheckTrackListsProblemsAndDoubleClickSelectsTheSpace) {
     ASSERT_GE(row, 0);
     const int lane = list->item(row)->data(Qt::UserRole).toInt();
     const int space = list->item(row)->data(Qt::UserRole + 1).toInt();
+    // The window over the right half of the drawing area: the space goes
+    // where it can be seen.
+    DrawArea* area = window->drawArea();
+    const QPoint topLeft = area->mapToGlobal(QPoint(area->width() / 2, 0));
+    dialog->setGeometry(QRect(topLeft, QSize(area->width() / 2, area->height())));
     emit list->itemDoubleClicked(list->item(row));
     EXPECT_EQ(window->editor().sel.CurLane, lane);
     EXPECT_EQ(window->editor().sel.CurSpace, space);
+    const Space* s = window->editor().track.Find(lane, space);
+    ASSERT_NE(s, nullptr);
+    const ViewState& v = window->editor().view;
+    const float x = WorldToScreenX(v, s->CenterX()) / area->TwipsPerPixelX();
+    const QRect frame = dialog->frameGeometry().translated(-area->mapToGlobal(QPoint()));
+    EXPECT_LT(x, frame.left()) << "the space lies under the check window";
+    EXPECT_GT(x, 0);
 }
 
 TEST(CheckTrackDialog, ACleanTrackSaysSoAndProblemsWithoutSpaceLeadNowhere) {

@@ -350,7 +350,14 @@ TEST_F(TDWindowTest, ToolbarsAndStatusBarFollowTheTables) {
     auto w = StartWindow();
     QAction* add = w->ButtonAction("AddSpace");
     ASSERT_NE(add, nullptr);
-    EXPECT_EQ(add->toolTip(), QStringLiteral("Add the current space to the track layout"));
+    EXPECT_EQ(add->toolTip(), QStringLiteral("Add the current space to the track layout (Enter)"));
+    // Keys show beside their menu items too, whatever the caption becomes.
+    QAction* filled = w->MenuAction("MnuDrawFullDetail");
+    ASSERT_NE(filled, nullptr);
+    EXPECT_TRUE(filled->text().endsWith(QStringLiteral("\tF"))) << filled->text().toStdString();
+    EXPECT_TRUE(filled->shortcut().isEmpty()) << "the key is handled once, by the editor";
+    w->Dispatch(Command::Key(CommandKind::KeyDown, VK::F, 0));
+    EXPECT_TRUE(filled->text().endsWith(QStringLiteral("\tF"))) << filled->text().toStdString();
     EXPECT_TRUE(add->statusTip().isEmpty()) << "no message squeezed in beside the status panels";
     EXPECT_FALSE(w->ButtonAction("New3Lane")->icon().isNull());
     // Mode buttons form one exclusive group, grid buttons another.

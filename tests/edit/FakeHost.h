@@ -142,6 +142,8 @@ class FakeHost : public Host {
     void PopupMenu(const std::string& name) override { popups.push_back(name); }
     std::vector<std::string> statusMessages;
     void ShowStatusMessage(const std::string& text) override { statusMessages.push_back(text); }
+    std::optional<AreaRect> checkCover;
+    std::optional<AreaRect> CheckWindowCover() override { return checkCover; }
     RecoveryNote StoredRecovery() override { return recovery; }
     void StoreRecovery(const RecoveryNote& note) override { recovery = note; }
     long long SessionId() override { return sessionId; }

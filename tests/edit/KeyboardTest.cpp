@@ -1,5 +1,7 @@
 #include "EditorFixture.h"
 
+#include "edit/KeyHints.h"
+#include "edit/UiDefs.h"
 #include "model/Track.h"
 
 namespace td::test {
@@ -89,6 +91,55 @@ TEST_F(KeyboardTest, LinkKeys_RespectTheirButtonsState) {
     EXPECT_TRUE(editor.ButtonEnabled("AddSpace"));
     EXPECT_FALSE(editor.ButtonEnabled("SetNextSpace"));
     EXPECT_EQ(editor.sel.PrimarySpace, NoSpace);
+}
+
+TEST_F(KeyboardTest, DeleteKey_IsTheDeleteSpaceButtonOutsidePolygonMode) {
+    StartWithNewTrack();
+    editor.sel.CurLane = 1;
+    editor.sel.CurSpace = 0;
+    editor.LoadCurrentSpace();
+    const size_t before = editor.track.Lanes[1].Spaces.size();
+    ASSERT_GT(before, 1u);
+    Key(VK::Delete);
+    EXPECT_EQ(editor.track.Lanes[1].Spaces.size(), before - 1);
+    Menu("MnuUndo"); // one step, as the button's
+    EXPECT_EQ(editor.track.Lanes[1].Spaces.size(), before);
+
+    Button("PolyMode");
+    EXPECT_FALSE(editor.ButtonEnabled("DeleteSpace"));
+    Key(VK::Delete);
+    EXPECT_EQ(editor.track.Lanes[1].Spaces.size(), before);
+    Button("EditCorner");
+    Key(VK::Delete);
+    EXPECT_EQ(editor.track.Lanes[1].Spaces.size(), before - 1);
+}
+
+TEST_F(KeyboardTest, KeyHints_NameRealCommandsAndShowInTooltipsAndMenus) {
+    for (const KeyHint& h : KeyHints()) {
+        const ButtonDef* b = FindMainButton(h.command);
+        if (b) {
+            const std::string tail = std::string(" (") + h.key + ")";
+            ASSERT_GE(b->tooltip.size(), tail.size()) << h.command;
+            EXPECT_EQ(b->tooltip.substr(b->tooltip.size() - tail.size()), tail) << h.command;
+        } else {
+            EXPECT_EQ(std::string(h.command).rfind("Mnu", 0), 0u) << h.command;
+        }
+    }
+    EXPECT_EQ(FindMainButton("SetPrimarySpace")->tooltip,
+              "Set the current space as the \"primary\" (P)");
+    EXPECT_EQ(FindMainButton("ZoomView")->tooltip, "Zoom the view in and out");
+    EXPECT_EQ(MenuTextWithKey("MnuDrawFullDetail", "Draw Wireframe"), "Draw Wireframe\tF");
+    EXPECT_EQ(MenuTextWithKey("MnuSave", "&Save"), "&Save");
+
+    // The keys do what their buttons do.
+    StartWithNewTrack();
+    editor.sel.CurLane = 1;
+    editor.sel.CurSpace = 2;
+    Key(VK::P);
+    EXPECT_EQ(editor.sel.PrimarySpace, 1002);
+    const int cor = editor.sel.WorkCOR;
+    Key(VK::O);
+    EXPECT_NE(editor.sel.WorkCOR, cor);
 }
 
 } // namespace

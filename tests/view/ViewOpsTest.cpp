@@ -76,6 +76,30 @@ TEST(ResizeArea, KeepsTheWorldPointAtTheCentreAndRefusesBadSizes) {
     EXPECT_FLOAT_EQ(WorldToScreenY(v, -40.0f), 0.0f);
 }
 
+TEST(Centring, BesideACoveringWindowUsesTheLargestFreeStrip) {
+    ViewState v;
+    v.AreaWidth = 9000.0f;
+    v.AreaHeight = 6000.0f;
+    v.Zoom = 2.0f;
+    struct Case {
+        AreaRect cover;
+        float x, y;
+    };
+    for (const Case& c : {
+             Case{{6000, 1000, 9000, 5000}, 3000, 3000},  // on the right: the left strip
+             Case{{-500, -500, 2000, 9000}, 5500, 3000},  // past the left edge, clipped
+             Case{{0, 0, 9000, 4000}, 4500, 5000},        // across the top: below it
+             Case{{1000, 4500, 8000, 7000}, 4500, 2250},  // along the bottom: above it
+             Case{{0, 0, 9000, 6000}, 4500, 3000},        // everything: the centre
+             Case{{9500, 0, 12000, 6000}, 4500, 3000},    // beside the area: the centre
+             Case{{3000, 3000, 3000, 5000}, 4500, 3000},  // empty
+         }) {
+        CenterSpaceBeside(v, 400.0f, -120.0f, c.cover);
+        EXPECT_FLOAT_EQ(WorldToScreenX(v, 400.0f), c.x) << c.cover.Left << "," << c.cover.Top;
+        EXPECT_FLOAT_EQ(WorldToScreenY(v, -120.0f), c.y) << c.cover.Left << "," << c.cover.Top;
+    }
+}
+
 TEST(SelectGrid, PicksThePairOfTheKeyAndIgnoresOthers) {
     ViewState v;
     EXPECT_TRUE(SelectGrid(v, "GridCoarse"));
