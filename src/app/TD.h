@@ -115,6 +115,7 @@ class TD : public QMainWindow, public Host {
     long long SessionId() override;
     bool SessionRunning(long long owner) override;
     void PopupMenu(const std::string& name) override;
+    std::optional<std::pair<int, int>> AskSpace(int lane, int space) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
