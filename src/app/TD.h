@@ -119,6 +119,7 @@ class TD : public QMainWindow, public Host {
     bool CircuitImportDialog(CircuitImportChoice& choice) override;
     void ShowStatusMessage(const std::string& text) override;
     std::optional<AreaRect> CheckWindowCover() override;
+    std::optional<std::pair<int, int>> AskSpace(int lane, int space) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -80,9 +80,17 @@ QWidget* TD::BuildPropertyPanel() {
             auto* edit = new QLineEdit(panel);
             edit->installEventFilter(selectAll);
             const std::string name = def.name;
-            connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) {
-                Dispatch(Command::Text(name, ToHostText(text)));
-            });
+            if (def.applyOnFinish) {
+                // Enter or leaving the box; the editor fills the box again,
+                // so an unchanged text changes nothing.
+                connect(edit, &QLineEdit::editingFinished, this, [this, name, edit] {
+                    Dispatch(Command::Text(name, ToHostText(edit->text())));
+                });
+            } else {
+                connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) {
+                    Dispatch(Command::Text(name, ToHostText(text)));
+                });
+            }
             // Enter ends the typing and hands the keys back to the drawing area.
             connect(edit, &QLineEdit::returnPressed, this,
                     [this] { drawArea_->setFocus(Qt::OtherFocusReason); });

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QStatusBar>
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QLocale>
 
@@ -23,11 +24,48 @@ QString TypicalText(const std::string& key) {
         {"Mode", "Translate"},       {"Grid", "Medium Grid"},    {"Zoom", "Zoom Level:2.25"},
         {"CurrLane", "Lane 2, Pit"}, {"CurrSpace", "Space 99"},  {"SpaceX", "X:-1234.00"},
         {"SpaceY", "Y:-1234.00"},    {"CurrRot", "Ang:359\xb0"}, {"CurrScl", "Length:0.947"},
-        {"Segment", "Segment:12"},   {"Corner", "Corner: N/A"},
-        {"Moves", "Moves: 6, 12 spaces"}, {"Pointer", "Pointer -1234"}};
+        {"Segment", "Segment:12"},   {"Corner", "Corner: N/A"},  {"Moves", "Moves: 6, 12 spaces"},
+        {"Pointer", "Pointer 0, 0"}};
     const auto it = texts.find(key);
     return QString::fromLatin1(it == texts.end() ? "Panel" : it->second);
 }
+
+// The pointer panel is the last to get room: it shows only while every other
+// panel keeps the width it asks for beside it.
+void FitPointerPanel(QStatusBar* bar, const std::map<std::string, QLabel*>& panels) {
+    const auto pointer = panels.find("Pointer");
+    if (pointer == panels.end())
+        return;
+    // Room between and around the panels, as the bar's layout lays them.
+    constexpr int Gap = 6;
+    int need = Gap;
+    for (const auto& [key, label] : panels)
+        if (label == pointer->second || !label->isHidden())
+            need += label->sizeHint().width() + Gap;
+    const bool fits = need <= bar->width();
+    if (pointer->second->isHidden() == fits)
+        pointer->second->setVisible(fits);
+}
+
+// Fits the pointer panel again whenever the bar changes width.
+class PointerPanelFitter : public QObject {
+  public:
+    PointerPanelFitter(QStatusBar* bar, const std::map<std::string, QLabel*>& panels)
+        : QObject(bar), bar_(bar), panels_(panels) {
+        bar->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Resize)
+            FitPointerPanel(bar_, panels_);
+        return false;
+    }
+
+  private:
+    QStatusBar* bar_;
+    const std::map<std::string, QLabel*>& panels_;
+};
 
 } // namespace
 
@@ -50,10 +88,11 @@ void TD::BuildStatusBar() {
             label->SetWidestHint(
                 label->fontMetrics().horizontalAdvance(QStringLiteral("Lane 2, Mid-Right lane")));
         bar->addPermanentWidget(label, 0);
-        if (def.key == "Moves" || def.key == "Pointer")
+        if (def.key == "Moves")
             label->setVisible(false);
         panels_[def.key] = label;
     }
+    new PointerPanelFitter(bar, panels_);
 }
 
 QLabel* TD::Panel(const std::string& key) const {
@@ -66,13 +105,10 @@ void TD::SetPanelText(const std::string& key, const std::string& text) {
     if (!label)
         return;
     label->setText(FromHostText(text));
-    // The moves panel takes room only while Show Moves is on, the pointer's
-    // position once the pointer has been over the track (a narrow window has
-    // no room to spare for an empty panel).
+    // The moves panel takes room only while Show Moves is on.
     if (key == "Moves")
         label->setVisible(!text.empty());
-    else if (key == "Pointer")
-        label->setVisible(!text.empty() && text != "Pointer");
+    FitPointerPanel(statusBar(), panels_);
 }
 
 } // namespace td
@@ -85,11 +121,6 @@ char TD::DecimalSeparator() {
     if (point.size() == 1 && point.at(0).unicode() < 0x100)
         return static_cast<char>(point.at(0).unicode());
     return '.';
-}
-
-// Eight seconds: long enough to read, gone before it misleads.
-void TD::ShowStatusMessage(const std::string& text) {
-    statusBar()->showMessage(QString::fromStdString(text), 8000);
 }
 
 } // namespace td

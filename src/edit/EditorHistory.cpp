@@ -6,6 +6,7 @@
 #include "edit/Editor.h"
 #include "edit/SpaceOps.h"
 #include "edit/StepNames.h"
+#include "edit/TypedPlacement.h"
 
 namespace td {
 
@@ -106,7 +107,10 @@ void Editor::BeginStep(const Command& cmd) {
     stepOpen_ = true;
     stepBefore_ = sel;
     stepName_ = StepName(cmd, EditMode, PolyTool);
-    stepMergeKey_ = cmd.kind == CommandKind::PanelText ? cmd.key : std::string();
+    // Typing into a box merges into one step, but a typed placement applies
+    // once per value and each is a step of its own.
+    stepMergeKey_ =
+        cmd.kind == CommandKind::PanelText && !IsPlacementBox(cmd.key) ? cmd.key : std::string();
     if (!stepMergeKey_.empty() && stepMergeKey_ != lastMergeKey_)
         history.EndMerge();
     trackReplaced_ = false;

@@ -8,6 +8,7 @@
 
 #include "edit/Editor.h"
 #include "edit/SpaceOps.h"
+#include "edit/TypedPlacement.h"
 #include "edit/UiDefs.h"
 #include "render/Overlays.h"
 #include "view/ViewOps.h"
@@ -34,9 +35,11 @@ int FloorHalf(int value) {
 // Host texts are single-byte Latin-1; 176 is the degree sign.
 constexpr char DegreeSign = static_cast<char>(0xB0);
 
-const char* const SpaceControls[] = {"SpacePropCombo", "SpacePropLblTxt",   "SpacePosTxt",
-                                     "SpacePosLblTxt", "StartingGridCombo", "StartingGridLblTxt",
-                                     "GapPartCombo",   "GapPartLblTxt"};
+const char* const SpaceControls[] = {
+    "SpacePropCombo",    "SpacePropLblTxt",    "SpacePosTxt",    "SpacePosLblTxt",
+    "StartingGridCombo", "StartingGridLblTxt", "GapPartCombo",   "GapPartLblTxt",
+    "SpaceXTxt",         "SpaceXLblTxt",       "SpaceYTxt",      "SpaceYLblTxt",
+    "SpaceAngleTxt",     "SpaceAngleLblTxt",   "SpaceLengthTxt", "SpaceLengthLblTxt"};
 const char* const PolyControls[] = {"PolyDetailCombo", "PolyDetailLblTxt", "PolyZOrderTxt",
                                     "PolyZOrderLblTxt"};
 
@@ -168,6 +171,7 @@ void Editor::UpdateSpacePanels() {
     host.SetPanelText("SpaceY", "Y:" + TwoDecimals(sel.WorkPts[0].y));
     host.SetPanelText("CurrRot", "Ang:" + std::to_string(sel.WorkRotation) + DegreeSign);
     host.SetPanelText("CurrScl", "Length:" + LocaleNumberText(sel.WorkScale));
+    ShowPlacement(*this);
     const Space* space = track.Find(sel.CurLane, sel.CurSpace);
     if (!space)
         return;

@@ -8,6 +8,7 @@
 #include "edit/Editor.h"
 #include "edit/Messages.h"
 #include "edit/SpaceOps.h"
+#include "edit/TypedPlacement.h"
 #include "render/Colours.h"
 #include "render/Overlays.h"
 #include "render/SpaceDraw.h"
@@ -63,6 +64,10 @@ float LeadingNumber(std::string text, char decimalSeparator) {
 void Editor::OnPanelText(const std::string& control, const std::string& text) {
     if (control == "MovesTxt") {
         OnMovesText(text);
+        return;
+    }
+    if (IsPlacementBox(control)) {
+        ApplyTypedPlacement(*this, control, text);
         return;
     }
     if (control != "SpacePosTxt" || text.empty() || !track.ValidLane(sel.CurLane))

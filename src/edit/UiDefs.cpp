@@ -226,8 +226,7 @@ MenuDef BuildEditMenu() {
                    "&Edit",
                    false,
                    {Disabled(Item("MnuUndo", "&Undo", "Ctrl+Z")),
-                    Disabled(Item("MnuRedo", "&Redo", "Ctrl+Y; Ctrl+Shift+Z")),
-                    Sep(),
+                    Disabled(Item("MnuRedo", "&Redo", "Ctrl+Y; Ctrl+Shift+Z")), Sep(),
                     Disabled(Item("MnuGoToSpace", "&Go to Space...", "Ctrl+G"))}};
 }
 
@@ -354,6 +353,13 @@ ControlDef Input(std::string name, ControlKind kind, std::string label, std::str
     return c;
 }
 
+ControlDef Placement(std::string name, std::string label, std::string tooltip) {
+    ControlDef c =
+        Input(std::move(name), ControlKind::Text, std::move(label), std::move(tooltip), false);
+    c.applyOnFinish = true;
+    return c;
+}
+
 ControlDef MovesBox() {
     ControlDef c = Input("MovesTxt", ControlKind::Number, "MovesLblTxt",
                          "Moves of a car from the current space that Show Moves marks", false);
@@ -390,6 +396,14 @@ std::vector<ControlDef> BuildControls() {
         Input("SpacePosTxt", ControlKind::Text, "SpacePosLblTxt",
               "Current space's \"position\" relative to other spaces", false),
         Label("SpacePosLblTxt", "Position", false),
+        Placement("SpaceXTxt", "SpaceXLblTxt", "Centre of the current space across (world units)"),
+        Label("SpaceXLblTxt", "X", false),
+        Placement("SpaceYTxt", "SpaceYLblTxt", "Centre of the current space down (world units)"),
+        Label("SpaceYLblTxt", "Y", false),
+        Placement("SpaceAngleTxt", "SpaceAngleLblTxt", "Angle of the current space (degrees)"),
+        Label("SpaceAngleLblTxt", "Angle", false),
+        Placement("SpaceLengthTxt", "SpaceLengthLblTxt", "Length of the current space (0.8 to 2)"),
+        Label("SpaceLengthLblTxt", "Length", false),
         std::move(gap),
         Label("GapPartLblTxt", "Gap/Partial", false),
         std::move(grid),

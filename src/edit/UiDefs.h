@@ -142,9 +142,13 @@ struct ControlDef {
     bool initiallyVisible = true;
     int minimum = 0; // Number boxes only
     int maximum = 0;
+    // Text boxes only: the text is handed on when the typing ends (Enter or
+    // leaving the box), not with every key.
+    bool applyOnFinish = false;
 };
 
-// The eight space controls (four inputs and their labels), the four polygon
+// The space controls (the symbol, position, gap and grid inputs, then the
+// X, Y, Angle and Length boxes, each before its label), the four polygon
 // controls, inputs before their labels, then the Show Moves box and its label.
 const std::vector<ControlDef>& PropertyControls();
 const ControlDef* FindControl(std::string_view name);

@@ -1,6 +1,7 @@
 #include "tools/LaneBeside.h"
 
 #include <cmath>
+#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include "model/LaneRoles.h"
 #include "model/SpaceGeometry.h"
 #include "model/TrackFile.h"
+#include "tools/AutoTag.h"
 #include "tools/Segments.h"
 #include "tools/TrackGenerator.h"
 
@@ -198,6 +200,11 @@ TEST(LaneBeside, OnGenerateTrackTheLaneMatchesGenerateStaggerFinishAndPositions)
         for (size_t k = 1; k < own.size(); ++k)
             ownCorners += own[k].Segment != own[k - 1].Segment;
         EXPECT_EQ(corners, ownCorners);
+        AutoTagSpaces(t);
+        int linked = 0;
+        for (const Space& s : built)
+            linked += s.Nxt[0] != NoSpace || s.Nxt[1] != NoSpace;
+        EXPECT_GT(linked, static_cast<int>(built.size()) / 3) << "the straights are tagged";
         // Every reference still names a space.
         for (const Lane& lane : t.Lanes)
             for (const Space& s : lane.Spaces)
@@ -220,6 +227,18 @@ TEST(LaneBeside, RefusesWithoutARacingLaneOnThatSideOrEnoughSpaces) {
     EXPECT_TRUE(few.refused);
     EXPECT_EQ(few.message.icon, MsgIcon::Information);
     EXPECT_EQ(t.Lanes[2].Spaces.size(), before.Lanes[2].Spaces.size());
+
+    // Spaces all in one place, or a damaged centre, never give spaces that
+    // are not numbers.
+    Lane heap = ChicaneLane("Middle");
+    for (Space& s : heap.Spaces)
+        s.Pt[0] = {5, 5}, s.Scale = 0;
+    Lane damaged = ChicaneLane("Middle");
+    damaged.Spaces[7].Pt[0].x = std::numeric_limits<float>::quiet_NaN();
+    for (const Lane* lane : {&heap, &damaged})
+        for (const Space& s : LaneBeside(*lane, LaneSpacing, false))
+            for (const PointF& p : s.Pt)
+                ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(s.Scale));
 }
 
 class LaneBesideMenu : public test::EditorFixture {};
