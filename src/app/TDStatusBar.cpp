@@ -123,4 +123,9 @@ char TD::DecimalSeparator() {
     return '.';
 }
 
+// Eight seconds: long enough to read, gone before it misleads.
+void TD::ShowStatusMessage(const std::string& text) {
+    statusBar()->showMessage(QString::fromStdString(text), 8000);
+}
+
 } // namespace td

@@ -80,8 +80,9 @@ TEST(HandToolsWindowTest, BuildLaneBesideTypedPlacementPointerAndGoToSpace) {
     move();
     auto* pointer = dynamic_cast<StatusPanel*>(w.Panel("Pointer"));
     ASSERT_NE(pointer, nullptr);
-    if (w.statusBar()->width() <= 800)
+    if (w.statusBar()->width() <= 800) {
         EXPECT_TRUE(pointer->isHidden());
+    }
     // With room made it shows, whole, after the other panels.
     w.Panel("Segment")->hide();
     w.Panel("Corner")->hide();
