@@ -10,6 +10,7 @@
 
 #include "StressTrack.h"
 #include "edit/Editor.h"
+#include "edit/SilentHost.h"
 #include "render/qt/QImageSurface.h"
 
 namespace {
@@ -24,43 +25,10 @@ constexpr int W = 1920;
 constexpr int H = 1080;
 constexpr float Tpp = 15.0f;
 
-// A window that answers nothing and shows nothing.
-class NullHost : public td::Host {
+// A host that shows nothing and answers every question with No.
+class NullHost : public td::SilentHost {
   public:
-    td::MsgAnswer MessageBox(const std::string&, const std::string&, td::MsgButtons,
-                             td::MsgIcon) override {
-        return td::MsgAnswer::No;
-    }
-    std::optional<std::string> FileDialog(td::FileDialogKind, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<td::Colour> ColorDialog(td::Colour) override { return std::nullopt; }
-    void SetPanelText(const std::string&, const std::string&) override {}
-    char DecimalSeparator() override { return '.'; }
-    void SetButtonEnabled(const std::string&, bool) override {}
-    void SetButtonVisible(const std::string&, bool) override {}
-    void SetButtonPressed(const std::string&, bool) override {}
-    void SetMenuEnabled(const std::string&, bool) override {}
-    void SetMenuChecked(const std::string&, bool) override {}
-    void SetMenuCaption(const std::string&, const std::string&) override {}
-    void SetMenuVisible(const std::string&, bool) override {}
-    void SetControlVisible(const std::string&, bool) override {}
-    void SetControlEnabled(const std::string&, bool) override {}
-    void SetControlText(const std::string&, const std::string&) override {}
-    void SetComboIndex(const std::string&, int) override {}
-    void SetPointer(const std::string&) override {}
-    void ShowEditingArea() override {}
-    void SetWindowTitle(const std::string&) override {}
-    void ShowCornerProperties(const std::array<std::string, 4>&) override {}
-    void CloseCornerProperties() override {}
-    void SelectCornerPropertyBox(int) override {}
-    void ShowTrackInfo() override {}
-    void ShowTrackCheck(const std::vector<td::TrackProblem>&) override {}
-    std::vector<std::string> RecentTracks() override { return {}; }
-    void AddRecentTrack(const std::string&) override {}
-    void StartAutosaveTimer() override {}
-    std::string TracksFolder() override { return "/nonexistent"; }
-    void PopupMenu(const std::string&) override {}
+    NullHost() : SilentHost(td::MsgAnswer::No) {}
 };
 
 // The editor in polygon mode on the stress track, the whole track in view.

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "ByteSource.h"
-#include "edit/Host.h"
+#include "edit/SilentHost.h"
 
 namespace td::fuzz {
 
-class FuzzHost : public Host {
+class FuzzHost : public SilentHost {
   public:
     // `folder` must exist; the "Tracks" folder is made inside it.
     explicit FuzzHost(std::string folder);
@@ -35,30 +35,9 @@ class FuzzHost : public Host {
     std::optional<std::string> FileDialog(FileDialogKind kind,
                                           const std::string& startPath) override;
     std::optional<Colour> ColorDialog(Colour initial) override;
-    void SetPanelText(const std::string&, const std::string&) override {}
     char DecimalSeparator() override { return separator_; }
-    void SetButtonEnabled(const std::string&, bool) override {}
-    void SetButtonVisible(const std::string&, bool) override {}
-    void SetButtonPressed(const std::string&, bool) override {}
-    void SetMenuEnabled(const std::string&, bool) override {}
-    void SetMenuChecked(const std::string&, bool) override {}
-    void SetMenuCaption(const std::string&, const std::string&) override {}
-    void SetMenuVisible(const std::string&, bool) override {}
-    void SetControlVisible(const std::string&, bool) override {}
-    void SetControlEnabled(const std::string&, bool) override {}
-    void SetControlText(const std::string&, const std::string&) override {}
-    void SetComboIndex(const std::string&, int) override {}
-    void SetPointer(const std::string&) override {}
-    void ShowEditingArea() override {}
-    void SetWindowTitle(const std::string&) override {}
-    void ShowCornerProperties(const std::array<std::string, 4>&) override {}
-    void CloseCornerProperties() override {}
-    void SelectCornerPropertyBox(int) override {}
-    void ShowTrackInfo() override {}
-    void ShowTrackCheck(const std::vector<TrackProblem>&) override {}
     std::vector<std::string> RecentTracks() override { return recent_; }
     void AddRecentTrack(const std::string& path) override;
-    void StartAutosaveTimer() override {}
     std::string TracksFolder() override { return folder_ + "/Tracks"; }
     void PopupMenu(const std::string& name) override { popup = name; }
 

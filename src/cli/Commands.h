@@ -39,5 +39,7 @@ void PrintLaps(const td::Track& track, std::ostream& out);
 bool LoadWhole(td::Track& track, const std::string& path, std::ostream& err);
 // Saves through SaveTrack; reports a failure on err.
 bool Save(td::Track& track, const std::string& path, std::ostream& err);
+// An option's whole number: all of `text`, between lo and hi.
+bool ParseCount(const std::string& text, int lo, int hi, int& value);
 
 } // namespace trktool

@@ -1,3 +1,5 @@
+#include <charconv>
+
 #include "Commands.h"
 #include "Trktool.h"
 #include "model/Templates.h"
@@ -94,6 +96,15 @@ int Check(const std::string& in, std::ostream& out, std::ostream& err) {
     for (const std::string& p : problems)
         out << in << ": " << p << "\n";
     return problems.empty() ? ExitOk : ExitProblems;
+}
+
+bool ParseCount(const std::string& text, int lo, int hi, int& value) {
+    int v = 0;
+    auto res = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (res.ec != std::errc() || res.ptr != text.data() + text.size() || v < lo || v > hi)
+        return false;
+    value = v;
+    return true;
 }
 
 } // namespace trktool

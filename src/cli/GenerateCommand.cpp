@@ -1,5 +1,3 @@
-#include <charconv>
-
 #include "Commands.h"
 #include "Trktool.h"
 #include "tools/TrackGenerator.h"
@@ -7,15 +5,6 @@
 namespace trktool {
 
 namespace {
-
-bool ParseInt(const std::string& text, int lo, int hi, int& value) {
-    int v = 0;
-    auto res = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (res.ec != std::errc() || res.ptr != text.data() + text.size() || v < lo || v > hi)
-        return false;
-    value = v;
-    return true;
-}
 
 constexpr const char* GenerateUsage = "usage: trktool generate OUT [--lanes 3|4] [--length N] "
                                       "[--polygons P] [--name TEXT] [--layout TEXT]";
@@ -44,9 +33,9 @@ int Generate(const Args& args, std::ostream&, std::ostream& err) {
             if (i + 1 >= args.size())
                 return Bad(err, a + " needs a value");
             const std::string& v = args[++i];
-            const bool ok = a == "--lanes"    ? ParseInt(v, 3, 4, lanes)
-                            : a == "--length" ? ParseInt(v, 50, 999, length)
-                                              : ParseInt(v, 0, 100000, polygons);
+            const bool ok = a == "--lanes"    ? ParseCount(v, 3, 4, lanes)
+                            : a == "--length" ? ParseCount(v, 50, 999, length)
+                                              : ParseCount(v, 0, 100000, polygons);
             if (!ok)
                 return Bad(err, "bad value for " + a + ": \"" + v + "\"");
             lengthGiven = lengthGiven || a == "--length";

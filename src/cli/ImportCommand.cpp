@@ -1,4 +1,3 @@
-#include <charconv>
 #include <filesystem>
 
 #include "Commands.h"
@@ -18,15 +17,6 @@ int BadImport(std::ostream& err, const std::string& message) {
     return ExitError;
 }
 
-bool ReadCount(const std::string& text, int lo, int hi, int& value) {
-    int v = 0;
-    auto res = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (res.ec != std::errc() || res.ptr != text.data() + text.size() || v < lo || v > hi)
-        return false;
-    value = v;
-    return true;
-}
-
 } // namespace
 
 int Import(const Args& args, std::ostream& out, std::ostream& err) {
@@ -42,8 +32,8 @@ int Import(const Args& args, std::ostream& out, std::ostream& err) {
             const std::string& v = args[++i];
             if (a == "--name")
                 options.Name = v;
-            else if (!(a == "--lanes" ? ReadCount(v, 3, 4, options.Lanes)
-                                      : ReadCount(v, 50, 999, options.Length)))
+            else if (!(a == "--lanes" ? ParseCount(v, 3, 4, options.Lanes)
+                                      : ParseCount(v, 50, 999, options.Length)))
                 return BadImport(err, "bad value for " + a + ": \"" + v + "\"");
         } else if (!a.empty() && a[0] == '-') {
             return BadImport(err, "unknown option \"" + a + "\"");

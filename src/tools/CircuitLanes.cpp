@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "tools/LaneMarks.h"
+
 namespace td {
 
 namespace {
@@ -54,9 +56,7 @@ bool WidenShortBends(const std::vector<Path>& paths, std::vector<CircuitBend>& b
 
 Lane LayLane(const Path& path, double lap, const std::vector<CircuitBend>& bends, int lane,
              int lanes) {
-    static const char* names3[] = {"Left", "Middle", "Right"};
-    static const char* names4[] = {"Left", "Mid-Left", "Mid-Right", "Right"};
-    Lane out{lanes == 4 ? names4[lane] : names3[lane], {}};
+    Lane out{RacingLaneName(lane, lanes), {}};
     std::vector<double> st = PieceStations(bends);
     st.push_back(lap);
     const size_t pieces = st.size() - 1;
@@ -99,16 +99,10 @@ Lane LayLane(const Path& path, double lap, const std::vector<CircuitBend>& bends
         const size_t j = pieceOf[k];
         if (j % 2 == 0)
             continue;
-        const bool towardLower = bends[j / 2].entry > 0 ? lane > 0 : lane == lanes - 1;
-        out.Spaces[k].Symbol =
-            static_cast<std::int16_t>(towardLower ? Sym::ArrowDoubleRight : Sym::ArrowDoubleLeft);
+        out.Spaces[k].Symbol = CornerArrowFor(bends[j / 2].entry, lane, lanes);
     }
-    if (lane % 2 == 0) {
-        out.Spaces.front().Symbol = Sym::FinishCenter;
-    } else {
-        out.Spaces.front().Symbol = Sym::FinishLeft;
-        out.Spaces.back().Symbol = Sym::FinishRight;
-    }
+    // The finish line lies at the start of the lap.
+    MarkFinishLine(out, lane);
     return out;
 }
 

@@ -11,6 +11,7 @@
 #include "tools/AutoTagCorners.h"
 #include "tools/CenterTrack.h"
 #include "tools/GeneratorScenery.h"
+#include "tools/LaneMarks.h"
 #include "tools/LaneTools.h"
 #include "tools/Segments.h"
 #include "tools/StartGrid.h"
@@ -86,9 +87,7 @@ std::int16_t Degrees(double heading) {
 
 // Spaces of one racing lane; `pieceOf` receives the piece of each space.
 Lane BuildLane(const LayoutPath& path, int lane, int lanes, std::vector<int>& pieceOf) {
-    static const char* names3[] = {"Left", "Middle", "Right"};
-    static const char* names4[] = {"Left", "Mid-Left", "Mid-Right", "Right"};
-    Lane out{lanes == 4 ? names4[lane] : names3[lane], {}};
+    Lane out{RacingLaneName(lane, lanes), {}};
     const double offset = LaneOffset(lane, lanes);
     const std::vector<double> bounds = PieceBounds(path, lane, offset);
     for (int j = 0; j < path.Pieces(); ++j) {
@@ -121,17 +120,10 @@ Lane BuildLane(const LayoutPath& path, int lane, int lanes, std::vector<int>& pi
             continue;
         if (k == 0 || !path.Piece(pieceOf[k - 1]).IsArc())
             entryTurn = p.Turn > 0 ? 1 : -1;
-        const bool towardLower = entryTurn > 0 ? lane > 0 : lane == lanes - 1;
-        out.Spaces[k].Symbol =
-            static_cast<std::int16_t>(towardLower ? Sym::ArrowDoubleRight : Sym::ArrowDoubleLeft);
+        out.Spaces[k].Symbol = CornerArrowFor(entryTurn, lane, lanes);
     }
     // The finish line lies at the start of the lap.
-    if (lane % 2 == 0) {
-        out.Spaces.front().Symbol = Sym::FinishCenter;
-    } else {
-        out.Spaces.front().Symbol = Sym::FinishLeft;
-        out.Spaces.back().Symbol = Sym::FinishRight;
-    }
+    MarkFinishLine(out, lane);
     return out;
 }
 
