@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "edit/Editor.h"
+#include "model/NumberForms.h"
 
 namespace td {
 
@@ -65,7 +66,9 @@ void ApplyTypedPlacement(Editor& ed, const std::string& control, const std::stri
             const PointF at = sel.WorkPts[0];
             const float dx = control == XBox ? v - at.x : 0.0f;
             const float dy = control == YBox ? v - at.y : 0.0f;
-            changed = dx != 0 || dy != 0;
+            // A value the file would write as the coordinate it has is no change.
+            const float was = control == XBox ? at.x : at.y;
+            changed = SingleText(v) != SingleText(was);
             if (changed)
                 ed.MoveCurrentSpace(dx, dy, false);
         } else if (control == AngleBox) {
@@ -78,7 +81,7 @@ void ApplyTypedPlacement(Editor& ed, const std::string& control, const std::stri
         } else if (control == LengthBox) {
             const float most = space->Symbol == GrowingSymbol ? MaxGrowingLength : MaxLength;
             const float v = std::clamp(*value, MinLength, most);
-            changed = v != sel.WorkScale;
+            changed = SingleText(v) != SingleText(sel.WorkScale);
             if (changed)
                 ed.ScaleCurrentSpace(v - sel.WorkScale);
         }
