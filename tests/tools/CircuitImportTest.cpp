@@ -9,6 +9,7 @@
 #include "model/TrackCheck.h"
 #include "tools/CircuitImport.h"
 #include "tools/CircuitShape.h"
+#include "ToolTracks.h"
 
 using namespace td;
 using circuit_lines::Xy;
@@ -41,15 +42,8 @@ std::vector<const Lane*> Racing(const Track& t) {
     return out;
 }
 
-PointF End(const Space& s, double sign) {
-    const double r = s.Rotation * Pi / 180, h = SpaceHalfLength * s.Scale * sign;
-    return {static_cast<float>(s.Pt[0].x + h * std::cos(r)),
-            static_cast<float>(s.Pt[0].y + h * std::sin(r))};
-}
-
-double Gap(PointF a, PointF b) {
-    return std::hypot(a.x - b.x, a.y - b.y);
-}
+using test::Gap;
+using test::SpaceEnd;
 
 // What every imported track must be: raceable as it stands, with its lanes
 // closed end to end and moving forward all the way round.
@@ -64,7 +58,7 @@ void ExpectRaceable(const CircuitImport& r, int lanes) {
         for (size_t k = 0; k < s.size(); ++k) {
             const Space& next = s[(k + 1) % s.size()];
             // Headings are whole degrees: ends meet to within a unit or two.
-            EXPECT_LT(Gap(End(s[k], 1), End(next, -1)), 2.5) << lane->Name << " " << k;
+            EXPECT_LT(Gap(SpaceEnd(s[k], 1), SpaceEnd(next, -1)), 2.5) << lane->Name << " " << k;
             EXPECT_GT(s[k].Scale, 0.2f) << lane->Name << " " << k;
             if (k + 1 < s.size()) {
                 EXPECT_GE(next.LanePos, s[k].LanePos) << lane->Name << " " << k;
@@ -227,7 +221,7 @@ TEST(CircuitImport, LanesFollowTheLineInItsDrivingOrder) {
         // It starts at the line's first point, heading along the line, and
         // its lane positions count the distance driven along it.
         const Space& first = middle.Spaces.front();
-        EXPECT_LT(Gap(End(first, -1), {static_cast<float>(world.Point(0).x),
+        EXPECT_LT(Gap(SpaceEnd(first, -1), {static_cast<float>(world.Point(0).x),
                                        static_cast<float>(world.Point(0).y)}),
                   SpaceHalfLength);
         const double heading = world.HeadingAt(SpaceHalfLength);

@@ -12,6 +12,7 @@
 #include "tools/AutoTag.h"
 #include "tools/Segments.h"
 #include "tools/TrackGenerator.h"
+#include "ToolTracks.h"
 
 using namespace td;
 
@@ -66,15 +67,8 @@ Lane ChicaneLane(const std::string& name) {
     return {name, LaySpaces(path, EvenBounds(0, path.Length(), count))};
 }
 
-PointF End(const Space& s, double sign) {
-    const double r = s.Rotation * Pi / 180, h = SpaceHalfLength * s.Scale * sign;
-    return {static_cast<float>(s.Pt[0].x + h * std::cos(r)),
-            static_cast<float>(s.Pt[0].y + h * std::sin(r))};
-}
-
-double Gap(PointF a, PointF b) {
-    return std::hypot(a.x - b.x, a.y - b.y);
-}
+using test::Gap;
+using test::SpaceEnd;
 
 // The spaces of a closed lane touch end to end all round (whole-degree
 // rotations allow a unit or two), head forward from one to the next and are
@@ -89,7 +83,7 @@ void ExpectClosedLap(const std::vector<Space>& spaces) {
     for (size_t k = 0; k < n; ++k) {
         const Space& a = spaces[k];
         const Space& b = spaces[(k + 1) % n];
-        EXPECT_LT(Gap(End(a, 1), End(b, -1)), 3.0)
+        EXPECT_LT(Gap(SpaceEnd(a, 1), SpaceEnd(b, -1)), 3.0)
             << "between spaces " << k << " and " << (k + 1) % n;
         const double r = a.Rotation * Pi / 180;
         EXPECT_GT((b.Pt[0].x - a.Pt[0].x) * std::cos(r) + (b.Pt[0].y - a.Pt[0].y) * std::sin(r), 0)

@@ -1,6 +1,7 @@
 #pragma once
 // Small tracks built space by space for the tool tests.
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,18 @@ inline std::vector<int> Segments(const Lane& lane) {
     for (const Space& s : lane.Spaces)
         out.push_back(s.Segment);
     return out;
+}
+
+// The end of a space's centre line: ahead of its centre (sign 1) or behind it (-1).
+inline PointF SpaceEnd(const Space& s, double sign) {
+    const double r = s.Rotation * 3.14159265358979323846 / 180;
+    const double h = SpaceHalfLength * s.Scale * sign;
+    return {static_cast<float>(s.Pt[0].x + h * std::cos(r)),
+            static_cast<float>(s.Pt[0].y + h * std::sin(r))};
+}
+
+inline double Gap(PointF a, PointF b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
 }
 
 } // namespace td::test
